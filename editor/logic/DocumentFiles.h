@@ -1,0 +1,18 @@
+#pragma once
+#include <string>
+
+struct App;
+
+// The loaders read the whole file first and change nothing unless it could be
+// read (a refused file shows "<Kind> Load Error" and leaves every document as
+// it was). The savers return whether the file was written; on failure they
+// show "<Kind> Save Error" and change no identity.
+void LoadTileset(App& a, const std::string& path);
+bool SaveTileset(App& a, const std::string& path);
+void LoadDatamap(App& a, const std::string& path);
+bool SaveDatamap(App& a, const std::string& path);
+void LoadColormap(App& a, const std::string& path);
+bool SaveColormap(App& a, const std::string& path);
+void LoadDatatype(App& a, const std::string& path);
+bool SaveDatatype(App& a, const std::string& path);
+bool ExportDatatype(App& a, const std::string& path);

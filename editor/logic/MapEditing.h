@@ -1,0 +1,18 @@
+#pragma once
+
+struct App;
+struct Shape;
+
+// Mouse codes: button 1 left, 2 right, 4 middle (a move: the sum held);
+// shift mask 1 Shift, 2 Ctrl, 4 Alt. Every test compares the whole value.
+void picMap_MouseDown(App& a, int button, int shift, float x, float y);
+void picMap_MouseMove(App& a, int button, int shift, float x, float y);
+void picMap_MouseUp(App& a, int button, int shift, float x, float y);
+void picTileSelectedHover_MouseDown(App& a, int button, int shift, float x, float y);
+void picTileSelectedHover_MouseUp(App& a, int button, int shift, float x, float y);
+void picMapBufferHover_MouseDown(App& a, int button, int shift, float x, float y);
+void picMapBufferHover_MouseUp(App& a, int button, int shift, float x, float y);
+// view 1 tile sheet, 2 map; x and y are clamped in place.
+void MoveCursor(App& a, Shape& shape, int shift, float& x, float& y, int view);
+void PushUndo(App& a);
+void mnuUndo_Click(App& a);

@@ -1,0 +1,23 @@
+#include "model/DocumentLabel.h"
+
+#include "model/MainForm.h"
+
+static std::string shortened(const std::string& name, size_t limit, size_t keep) {
+  return name.size() < limit ? name : name.substr(0, keep) + "...";
+}
+
+std::string MemberLabelText(const std::string& name) { return shortened(name, 29, 26); }
+
+std::string ProjectLabelText(const std::string& name) {
+  return "Project - " + shortened(name, 22, 19);
+}
+
+void SetMemberLabel(Label& label, const std::string& name, const std::string& path) {
+  label.caption = MemberLabelText(name);
+  label.tooltip = path;
+}
+
+void SetProjectLabel(Label& label, const std::string& name, const std::string& path) {
+  label.caption = ProjectLabelText(name);
+  label.tooltip = path;
+}

@@ -1,0 +1,54 @@
+#pragma once
+#include <array>
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "model/ProgramState.h"
+
+// Every document file format as pure byte functions: bytes in, bytes out.
+// The loaders and savers, the D64 export and the tests share them.
+using Bytes = std::vector<uint8_t>;
+
+// Whole-file I/O. readWholeFile refuses anything but a readable regular file.
+std::optional<Bytes> readWholeFile(const std::string& path);
+// Through QSaveFile: the old file stays whole when the write fails.
+bool writeWholeFile(const std::string& path, const Bytes& bytes);
+// True only for an existing regular file (not a folder, not a pipe).
+bool FileExists(const std::string& path);
+
+// ---- Tileset (.prg: load address + 2048 bytes; .chr: 2048 bytes)
+struct TilesetData {
+  uint8_t loadLo = 0, loadHi = 0;
+  Bytes tiles;  // always 2048; short files zero-filled, longer ones cut
+};
+TilesetData decodePrgTileset(const Bytes& file);  // a file under 2 bytes: address 0, 0
+TilesetData decodeChrTileset(const Bytes& file);
+Bytes encodePrgTileset(uint8_t loadLo, uint8_t loadHi, const Bytes& tiles);
+Bytes encodeChrTileset(const Bytes& tiles);
+
+// ---- Datamap (load address, width byte, height byte, 256 x 128 cells)
+struct DatamapData {
+  uint8_t loadLo = 0, loadHi = 0;
+  uint8_t widthByte = 0, heightByte = 0;  // as in the file
+  int16_t width = 0, height = 0;          // 255 -> 256, 127 -> 128, then clamped to 1..256 x 1..128
+  CellArray cells{};                      // short files zero-filled
+};
+std::optional<DatamapData> decodeDatamap(const Bytes& file);  // nullopt under 4 bytes
+// Width byte 255 for a 256-wide map, else the width; height likewise with 127.
+uint8_t datamapWidthByte(int width);
+uint8_t datamapHeightByte(int height);
+Bytes encodeDatamap(uint8_t loadLo, uint8_t loadHi, int width, int height, const CellArray& cells);
+// 0x00, 0x50, then the used cells row by row.
+Bytes encodeDatamapExport(const CellArray& cells, int width, int height);
+
+// ---- Colormap (258 bytes; 262 accepted)
+std::optional<std::array<uint8_t, 258>> decodeColormap(const Bytes& file);  // nullopt: other sizes
+// Colour bytes 0 become 1, in the array itself as in the file.
+Bytes encodeColormap(std::array<uint8_t, 258>& colormap);
+
+// ---- Datatype layer (32768 bytes) and its export (used cells only)
+CellArray decodeDatatype(const Bytes& file);  // short files zero-filled
+Bytes encodeDatatype(const CellArray& tags);
+Bytes encodeDatatypeExport(const CellArray& tags, int width, int height);

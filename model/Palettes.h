@@ -1,0 +1,19 @@
+#pragma once
+#include <array>
+#include <cstdint>
+#include <string>
+
+struct App;
+
+extern const std::array<int32_t, 16> kBuiltInPalette;
+extern const std::array<const char*, 16> kBuiltInPaletteText;  // "0,0,0", ...
+
+// Parses "r,g,b"; on a component outside 0..255 shows "Invalid RED in <label>!"
+// (GREEN, BLUE) under "Palette Load Error" and returns false.
+bool ParsePaletteColor(App& a, const std::string& text, const std::string& label, int& red,
+                       int& green, int& blue);
+// Built-in palette, then the ColorPalette keys of the INI file; paints the swatches.
+void LoadPaletteINI(App& a, const std::string& path);
+// Reads the whole .vpl into a copy and applies it only when the file could be
+// read; else shows a "Palette Load Error" message and keeps the palette.
+bool LoadPaletteVPL(App& a, const std::string& path);

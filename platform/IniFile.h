@@ -1,0 +1,18 @@
+#pragma once
+#include <string>
+
+// The private-profile INI operations the program relies on, on any INI file.
+//
+// Read: the value of [section] key, blanks around it trimmed and one pair of
+// enclosing double quotes removed; `def` when the file, section or key is
+// missing; "" for a key present with an empty value. Section and key names
+// match in any letter case. Values are returned whole (no length cut).
+std::string GetPrivateProfileString(const std::string& section, const std::string& key,
+                                    const std::string& def, const std::string& path);
+
+// Write: replaces the key's line in place, or appends the key to the end of its
+// section, or appends the section with the key, creating the file. Every other
+// line stays as it was. Refuses (false, nothing written) a section, key or value
+// holding CR or LF, which would inject lines.
+bool WritePrivateProfileString(const std::string& section, const std::string& key,
+                               const std::string& value, const std::string& path);

@@ -1,0 +1,161 @@
+#include "platform/Picture.h"
+
+#include <QFont>
+#include <QImageReader>
+#include <QImageWriter>
+#include <QPainter>
+#include <QSaveFile>
+#include <algorithm>
+#include <cstring>
+
+Picture::Picture(int w, int h, int32_t back)
+    : img_(std::max(w, 0), std::max(h, 0), QImage::Format_RGB32), back_(back) {
+  img_.fill(toQRgb(back_));
+}
+
+void Picture::resize(int w, int h) {
+  w = std::max(w, 0);
+  h = std::max(h, 0);
+  if (w == width() && h == height()) return;
+  QImage next(w, h, QImage::Format_RGB32);
+  next.fill(toQRgb(back_));
+  const int cw = std::min(w, width()), ch = std::min(h, height());
+  for (int y = 0; y < ch; ++y)
+    std::memcpy(next.scanLine(y), img_.constScanLine(y), size_t(cw) * 4);
+  img_ = std::move(next);
+  refresh();
+}
+
+void Picture::clear() {
+  img_.fill(toQRgb(back_));
+  refresh();
+}
+
+void Picture::setPixel(int x, int y, int32_t color) {
+  if (x < 0 || y < 0 || x >= width() || y >= height()) return;
+  reinterpret_cast<QRgb*>(img_.scanLine(y))[x] = toQRgb(color);
+  markDirty(QRect(x, y, 1, 1));
+}
+
+int32_t Picture::pixel(int x, int y) const {
+  if (x < 0 || y < 0 || x >= width() || y >= height()) return -1;
+  return fromQRgb(reinterpret_cast<const QRgb*>(img_.constScanLine(y))[x]);
+}
+
+void Picture::scaledCopyFrom(const Picture& src, int dx, int dy, int dw, int dh) {
+  if (dw <= 0 || dh <= 0 || src.width() <= 0 || src.height() <= 0) return;
+  const int x0 = std::max(dx, 0), x1 = std::min(dx + dw, width());
+  const int y0 = std::max(dy, 0), y1 = std::min(dy + dh, height());
+  if (x0 >= x1 || y0 >= y1) return;
+  // Source column of every destination column, sampled at the pixel centre.
+  std::vector<int> sxOf(size_t(x1 - x0));
+  for (int x = x0; x < x1; ++x)
+    sxOf[size_t(x - x0)] =
+        std::min(int((int64_t(x - dx) * src.width()) / dw), src.width() - 1);
+  const bool same = &src == this;
+  const QImage source = same ? img_.copy() : QImage();
+  const QImage& s = same ? source : src.img_;
+  const int bpl = int(img_.bytesPerLine() / 4);
+  QRgb* dbase = reinterpret_cast<QRgb*>(img_.bits());
+  const QRgb* sbase = reinterpret_cast<const QRgb*>(s.constBits());
+  const int sbpl = int(s.bytesPerLine() / 4);
+  int lastSy = -1;
+  for (int y = y0; y < y1; ++y) {
+    const int sy = std::min(int((int64_t(y - dy) * src.height()) / dh), src.height() - 1);
+    QRgb* d = dbase + size_t(y) * bpl;
+    if (sy == lastSy) {  // same source row as the line above: copy that line
+      std::memcpy(d + x0, d - bpl + x0, size_t(x1 - x0) * 4);
+      continue;
+    }
+    const QRgb* srow = sbase + size_t(sy) * sbpl;
+    for (int x = x0; x < x1; ++x) d[x] = srow[sxOf[size_t(x - x0)]];
+    lastSy = sy;
+  }
+  markDirty(QRect(x0, y0, x1 - x0, y1 - y0));
+}
+
+void Picture::bitBlt(Picture& dst, int dx, int dy, int w, int h, const Picture& src, int sx,
+                     int sy) {
+  // Clip against the source, then the destination, moving both corners together.
+  if (sx < 0) { dx -= sx; w += sx; sx = 0; }
+  if (sy < 0) { dy -= sy; h += sy; sy = 0; }
+  if (dx < 0) { sx -= dx; w += dx; dx = 0; }
+  if (dy < 0) { sy -= dy; h += dy; dy = 0; }
+  w = std::min({w, src.width() - sx, dst.width() - dx});
+  h = std::min({h, src.height() - sy, dst.height() - dy});
+  if (w <= 0 || h <= 0) return;
+  const size_t sbpl = size_t(src.img_.bytesPerLine());
+  const size_t dbpl = size_t(dst.img_.bytesPerLine());
+  const uchar* s = src.img_.constBits() + size_t(sy) * sbpl + size_t(sx) * 4;
+  uchar* d = dst.img_.bits() + size_t(dy) * dbpl + size_t(dx) * 4;
+  if (&src == &dst) s = dst.img_.constBits() + size_t(sy) * sbpl + size_t(sx) * 4;
+  const size_t n = size_t(w) * 4;
+  if (&src == &dst && dy > sy) {  // overlapping copy downwards: go bottom-up
+    for (int y = h - 1; y >= 0; --y) std::memmove(d + y * dbpl, s + y * sbpl, n);
+  } else {
+    for (int y = 0; y < h; ++y) std::memmove(d + y * dbpl, s + y * sbpl, n);
+  }
+  dst.markDirty(QRect(dx, dy, w, h));
+}
+
+void Picture::printText(int x, int y, const std::string& text, int32_t color,
+                        const FontSpec& font) {
+  if (text.empty()) return;
+  QPainter p(&img_);
+  QFont f(QString::fromStdString(font.family));
+  f.setPixelSize(font.pixelSize);
+  f.setBold(font.bold);
+  f.setStyleStrategy(QFont::NoAntialias);
+  p.setFont(f);
+  p.setPen(QColor(toQRgb(color)));
+  const QString t = QString::fromStdString(text);
+  const QRect box = p.fontMetrics().boundingRect(t);
+  p.drawText(QPoint(x, y + p.fontMetrics().ascent()), t);
+  p.end();
+  markDirty(QRect(x, y, box.width() + 2, box.height() + 2));
+}
+
+void Picture::drawRect(int x1, int y1, int x2, int y2, int32_t color) {
+  if (x1 > x2) std::swap(x1, x2);
+  if (y1 > y2) std::swap(y1, y2);
+  for (int x = x1; x <= x2; ++x) {
+    setPixel(x, y1, color);
+    setPixel(x, y2, color);
+  }
+  for (int y = y1; y <= y2; ++y) {
+    setPixel(x1, y, color);
+    setPixel(x2, y, color);
+  }
+}
+
+void Picture::refresh() { dirty_ = img_.rect(); }
+
+QRect Picture::takeDirty() {
+  QRect r = dirty_;
+  dirty_ = QRect();
+  return r;
+}
+
+std::optional<QImage> Picture::readBmp(const std::string& path) {
+  QImageReader reader(QString::fromStdString(path), "bmp");
+  reader.setAutoTransform(false);
+  QImage img = reader.read();
+  if (img.isNull()) return std::nullopt;
+  return img;
+}
+
+void Picture::setImage(const QImage& image) {
+  img_ = image.convertToFormat(QImage::Format_RGB32);
+  refresh();
+}
+
+bool Picture::writeBmp(const std::string& path) const {
+  QSaveFile file(QString::fromStdString(path));
+  if (!file.open(QIODevice::WriteOnly)) return false;
+  QImageWriter writer(&file, "bmp");
+  if (!writer.write(img_.convertToFormat(QImage::Format_RGB888))) {
+    file.cancelWriting();
+    return false;
+  }
+  return file.commit();
+}

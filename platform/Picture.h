@@ -1,0 +1,75 @@
+#pragma once
+#include <QImage>
+#include <QRect>
+#include <cstdint>
+#include <optional>
+#include <string>
+
+#include "platform/Color.h"
+
+struct FontSpec {
+  std::string family = "DejaVu Sans";
+  int pixelSize = 11;  // 8.25 pt at 96 dpi
+  bool bold = true;
+};
+
+// A picture box's persistent off-screen image, with the few drawing operations
+// the editor uses. Its content is only ever changed by these calls, never
+// redrawn on a repaint, so a widget showing it just paints the image.
+// Changes are collected in a dirty rectangle that the view takes and repaints.
+class Picture {
+ public:
+  Picture(int w = 16, int h = 16, int32_t back = 0);
+
+  int width() const { return img_.width(); }
+  int height() const { return img_.height(); }
+  // New size; the overlapping top-left part keeps its pixels, new area is background.
+  void resize(int w, int h);
+  // Fill with the background colour.
+  void clear();
+  int32_t backColor() const { return back_; }
+  void setBackColor(int32_t c) { back_ = c; }
+
+  // Out-of-range coordinates are ignored (set) or give -1 (read).
+  void setPixel(int x, int y, int32_t color);
+  int32_t pixel(int x, int y) const;
+
+  // Whole source image into the rectangle (dx, dy, dw, dh), nearest neighbour,
+  // no smoothing: exact for whole-factor enlargement and for halving.
+  void scaledCopyFrom(const Picture& src, int dx, int dy, int dw, int dh);
+  // SRCCOPY block copy of w x h pixels from src (sx, sy) to dst (dx, dy),
+  // clipped to both pictures. src and dst may be the same picture.
+  static void bitBlt(Picture& dst, int dx, int dy, int w, int h, const Picture& src, int sx,
+                     int sy);
+
+  // Text without background box, top-left corner at (x, y).
+  void printText(int x, int y, const std::string& text, int32_t color, const FontSpec& font);
+  // One-pixel rectangle outline with corners (x1, y1) and (x2, y2) inclusive.
+  void drawRect(int x1, int y1, int x2, int y2, int32_t color);
+
+  // Marks the whole picture for repainting.
+  void refresh();
+  // The region changed since the last call, then empty.
+  QRect takeDirty();
+  const QRect& dirty() const { return dirty_; }
+
+  // Windows bitmap files, through Qt's reader and writer (the format is named
+  // explicitly: a Linux file name need not end in .bmp). load returns the
+  // decoded image without touching this picture.
+  static std::optional<QImage> readBmp(const std::string& path);
+  void setImage(const QImage& image);  // converts to RGB32 and takes the image's size
+  bool writeBmp(const std::string& path) const;  // 24-bit, whole file or nothing
+
+  const QImage& image() const { return img_; }
+  QImage& mutableImage() { return img_; }
+  void markDirty(const QRect& r) { dirty_ |= r.intersected(img_.rect()); }
+
+  // Control properties of the picture box that holds the image.
+  int left = 0, top = 0;
+  bool visible = true, enabled = true;
+
+ private:
+  QImage img_;
+  int32_t back_;
+  QRect dirty_;
+};

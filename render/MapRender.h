@@ -1,0 +1,14 @@
+#pragma once
+#include <string>
+
+struct App;
+
+// Rebuilds the whole map view from Datamap by 16 x 16 block copies from the sheet.
+void RedrawMap(App& a);
+// Labels every cell whose datatype value is not 0, in DatatypeColor.
+void DrawDatatypeOverlay(App& a);
+// Redraws one cell with its label (none for "00") and stores the value.
+void DrawDatatypeCell(App& a, const std::string& text, int pixX, int pixY);
+// The map label font (an installed sans of the Windows font's pixel size).
+struct FontSpec;
+const FontSpec& MapLabelFont();

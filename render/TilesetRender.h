@@ -1,0 +1,18 @@
+#pragma once
+#include <string>
+
+#include "model/Formats.h"
+
+struct App;
+
+// Redraws picTileData (1:1) and the 2x tile sheet picTileView from TileBytes,
+// Colormap and Palette. Does nothing while a .bmp tileset is loaded.
+void RenderTileset(App& a);
+// The 16384 bit characters of picTileData: "0" where a pixel equals Palette(0).
+std::string TilesetToBits(App& a);
+// The same as 2048 tile bytes, without the text detour.
+Bytes TilesetToBytes(App& a);
+// picTileSelectedData -> TilePixels, the edit grid and the character colour.
+void LoadTileEditor(App& a);
+// The edit grid -> the edited tile, brush, sheet and 1:1 image; then RedrawMap.
+void CommitTileEdit(App& a);

@@ -1,0 +1,62 @@
+#include <benchmark/benchmark.h>
+
+#include <cstring>
+#include <memory>
+#include <vector>
+
+#include "model/App.h"
+#include "render/MapRender.h"
+#include "render/TilesetRender.h"
+
+namespace {
+
+constexpr size_t kMapImageBytes = size_t(4096) * 2048 * 4;
+
+std::unique_ptr<App> variedApp() {
+  auto a = std::make_unique<App>();
+  for (int i = 0; i < 16; ++i) a->st.Palette[size_t(i)] = 0x111111 * i;
+  a->st.TileBytes.resize(2048);
+  for (size_t i = 0; i < 2048; ++i) a->st.TileBytes[i] = uint8_t((i * 37 + 11) & 0xFF);
+  for (int t = 0; t < 256; ++t) a->st.Colormap[size_t(2 + t)] = uint8_t(t);
+  for (int y = 0; y < kMapRows; ++y)
+    for (int x = 0; x < kMapCols; ++x) a->st.DatamapAt(x, y) = uint8_t((x * 13 + y * 7) & 0xFF);
+  RenderTileset(*a);
+  return a;
+}
+
+// A full map redraw, as every click in the tile editor triggers it.
+void BM_RedrawMap_256x128(benchmark::State& state) {
+  auto a = variedApp();
+  RedrawMap(*a);
+  for (auto _ : state) {
+    RedrawMap(*a);
+    benchmark::DoNotOptimize(a->frm.picMap.image().constBits());
+    benchmark::ClobberMemory();
+  }
+  state.SetBytesProcessed(int64_t(state.iterations()) * int64_t(kMapImageBytes));
+}
+BENCHMARK(BM_RedrawMap_256x128)->Unit(benchmark::kMillisecond);
+
+// The floor for the redraw: moving the map picture's bytes once.
+void BM_Memcpy_MapImage(benchmark::State& state) {
+  std::vector<uint8_t> src(kMapImageBytes, 0x5A), dst(kMapImageBytes, 0);
+  for (auto _ : state) {
+    std::memcpy(dst.data(), src.data(), kMapImageBytes);
+    benchmark::DoNotOptimize(dst.data());
+    benchmark::ClobberMemory();
+  }
+  state.SetBytesProcessed(int64_t(state.iterations()) * int64_t(kMapImageBytes));
+}
+BENCHMARK(BM_Memcpy_MapImage)->Unit(benchmark::kMillisecond);
+
+void BM_RenderTileset(benchmark::State& state) {
+  auto a = variedApp();
+  for (auto _ : state) {
+    RenderTileset(*a);
+    benchmark::DoNotOptimize(a->frm.picTileView.image().constBits());
+    benchmark::ClobberMemory();
+  }
+}
+BENCHMARK(BM_RenderTileset)->Unit(benchmark::kMicrosecond);
+
+}  // namespace

@@ -2,6 +2,7 @@
 #include <array>
 #include <cstdint>
 #include <string>
+#include <vector>
 
 struct App;
 
@@ -17,3 +18,15 @@ void LoadPaletteINI(App& a, const std::string& path);
 // Reads the whole .vpl into a copy and applies it only when the file could be
 // read; else shows a "Palette Load Error" message and keeps the palette.
 bool LoadPaletteVPL(App& a, const std::string& path);
+
+// The pure parts of the two loaders, without messages or program state.
+// An entry text's three components, or the first one outside 0..255 (an
+// entry without a comma has no red part and fails there).
+struct PaletteEntryParse {
+  enum Fault { None, Red, Green, Blue } fault = None;
+  int red = 0, green = 0, blue = 0;
+};
+PaletteEntryParse parsePaletteEntry(const std::string& text);
+// The colours of a .vpl text's colour lines in file order, at most 16: the
+// first line never counts, nor empty lines and lines beginning with "#".
+std::vector<int32_t> parseVplText(const std::string& text);

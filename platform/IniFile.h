@@ -1,4 +1,5 @@
 #pragma once
+#include <optional>
 #include <string>
 
 // The private-profile INI operations the program relies on, on any INI file.
@@ -16,3 +17,11 @@ std::string GetPrivateProfileString(const std::string& section, const std::strin
 // holding CR or LF, which would inject lines.
 bool WritePrivateProfileString(const std::string& section, const std::string& key,
                                const std::string& value, const std::string& path);
+
+// The same two operations on the text of an INI file, without the file: the
+// value when the section and key are present, and the whole new text after
+// setting one key (nullopt when the section, key or value is refused).
+std::optional<std::string> iniLookup(const std::string& text, const std::string& section,
+                                     const std::string& key);
+std::optional<std::string> iniSetKey(const std::string& text, const std::string& section,
+                                     const std::string& key, const std::string& value);

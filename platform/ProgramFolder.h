@@ -6,7 +6,7 @@
 // ~/.config/Mosaicwright, created on first use) when that is not writable.
 // No trailing "/".
 std::string AppPath();
-// Tests point the program at a folder of their own.
+// Tests point the program at a folder of their own ("" goes back to the real one).
 void SetAppPathForTesting(const std::string& folder);
 
 // The text after the last "/" of a path; the whole path when there is none.

@@ -1,0 +1,132 @@
+#include "model/Settings.h"
+
+#include <QFileInfo>
+#include <cstdio>
+
+#include "model/App.h"
+#include "model/Palettes.h"
+#include "model/RecentFiles.h"
+#include "platform/IniFile.h"
+#include "platform/NumericText.h"
+#include "platform/ProgramFolder.h"
+
+namespace {
+
+bool flagOf(const std::string& text) {
+  std::string low = text;
+  for (char& c : low)
+    if (c >= 'A' && c <= 'Z') c = char(c - 'A' + 'a');
+  if (low == "true") return true;
+  if (low == "false") return false;
+  return Val(text) != 0;
+}
+
+const char* flagText(bool v) { return v ? "True" : "False"; }
+
+// One key read: the converted text, or the fallback when the read gives "".
+struct Reader {
+  std::string path;
+  std::string get(const char* section, const char* key, const std::string& def) const {
+    return GetPrivateProfileString(section, key, def, path);
+  }
+  bool flag(const char* section, const char* key, const char* def) const {
+    std::string t = get(section, key, def);
+    return t.empty() ? false : flagOf(t);
+  }
+  int32_t long32(const char* section, const char* key, const std::string& def,
+                 int32_t fallback) const {
+    std::string t = get(section, key, def);
+    return t.empty() ? fallback : ValLong(t);
+  }
+  int16_t short16(const char* section, const char* key, const std::string& def,
+                  int16_t fallback) const {
+    std::string t = get(section, key, def);
+    return t.empty() ? fallback : ValShort(t);
+  }
+};
+
+}  // namespace
+
+std::string SettingsPath() { return AppPath() + "/Mosaicwright.ini"; }
+
+void LoadSettings(App& a) {
+  const std::string path = SettingsPath();
+  ProgramState& st = a.st;
+  Reader r{path};
+
+  st.AskSave = r.flag("Defaults", "AskSave", "False");
+  st.SelectColor = r.long32("Defaults", "SelectColor", "16744448", 16744448);
+  st.DatatypeColor = r.long32("Defaults", "DatatypeColor", "65535", 65535);
+  st.RandomFill[1] = r.short16("Defaults", "RandomFill1", "75", 75);
+  st.RandomFill[2] = r.short16("Defaults", "RandomFill2", "20", 20);
+  st.RandomFill[3] = r.short16("Defaults", "RandomFill3", "5", 5);
+
+  st.StartupProject = r.get("Files", "Project", "");
+  st.TilesDir = r.get("Files", "TilesDir", "");
+  st.MapsDir = r.get("Files", "MapsDir", "");
+  st.StartupTileset = r.get("Files", "Tile", "");
+  st.StartupDatamap = r.get("Files", "Map", "");
+
+  const WindowPlacement now = a.host->CurrentPlacement();
+  st.SaveWindow = r.flag("Window", "Save", "False");
+  st.WindowState = r.short16("Window", "State", "2", 0);
+  // Any other number would restore a state the window does not have.
+  if (st.WindowState < 0 || st.WindowState > 2) st.WindowState = 0;
+  st.WindowTop = r.long32("Window", "Top", std::to_string(now.top), 0);
+  st.WindowLeft = r.long32("Window", "Left", std::to_string(now.left), 0);
+  st.WindowWidth = r.long32("Window", "Width", std::to_string(now.width), 0);
+  st.WindowHeight = r.long32("Window", "Height", std::to_string(now.height), 0);
+
+  LoadPaletteINI(a, path);
+  LoadDatatypeNames(a, path);
+  LoadMRU(a, path);
+  for (int k = 0; k < 5; ++k) RefreshMRUMenu(a, k);
+
+  // Tested only after every read, so that a first run loads pure defaults and
+  // then writes them as the fresh file.
+  if (!QFileInfo(QString::fromStdString(path)).isFile()) {
+    SaveSettings(a);
+    for (int i = 0; i < 16; ++i)
+      WritePrivateProfileString("ColorPalette", "Color" + std::to_string(i),
+                                kBuiltInPaletteText[size_t(i)], path);
+  }
+}
+
+void SaveSettings(App& a) {
+  const std::string path = SettingsPath();
+  const ProgramState& st = a.st;
+  auto put = [&](const char* section, const char* key, const std::string& value) {
+    WritePrivateProfileString(section, key, value, path);
+  };
+  put("Defaults", "AskSave", flagText(st.AskSave));
+  put("Defaults", "SelectColor", std::to_string(st.SelectColor));
+  put("Defaults", "DatatypeColor", std::to_string(st.DatatypeColor));
+  put("Defaults", "RandomFill1", std::to_string(st.RandomFill[1]));
+  put("Defaults", "RandomFill2", std::to_string(st.RandomFill[2]));
+  put("Defaults", "RandomFill3", std::to_string(st.RandomFill[3]));
+  put("Files", "Project", st.StartupProject);
+  put("Files", "TilesDir", st.TilesDir);
+  put("Files", "MapsDir", st.MapsDir);
+  put("Files", "Tile", st.StartupTileset);
+  put("Files", "Map", st.StartupDatamap);
+  put("Window", "Save", flagText(st.SaveWindow));
+  put("Window", "State", std::to_string(st.WindowState));
+  put("Window", "Top", std::to_string(st.WindowTop));
+  put("Window", "Left", std::to_string(st.WindowLeft));
+  put("Window", "Width", std::to_string(st.WindowWidth));
+  put("Window", "Height", std::to_string(st.WindowHeight));
+}
+
+void LoadDatatypeNames(App& a, const std::string& path) {
+  ListBox& list = a.frm.lstDatatypes;
+  list.items.clear();
+  list.items.reserve(256);
+  for (int v = 0; v < 256; ++v) {
+    char key[8], prefix[8];
+    std::snprintf(key, sizeof key, "D%03d", v);
+    std::snprintf(prefix, sizeof prefix, "%02X = ", v);
+    std::string name = GetPrivateProfileString("DataTypes", key, "", path);
+    list.items.push_back(prefix + (name.empty() ? std::string("UNDEFINED") : name));
+  }
+  list.listIndex = 0;
+}

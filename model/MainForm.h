@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "platform/Picture.h"
+#include "platform/Prompts.h"
 
 // The main window's controls as plain data. The commands change these; the
 // window widget only shows them (and reports input), so every command can run
@@ -46,6 +47,7 @@ struct MainForm {
   Picture picTileData{256, 64};
   Picture picTileView{512, 128};
   Picture picMap{4096, 2048};
+  int32_t picMapForeColor = 0;  // picMap's text colour: the datatype labels
   Picture picTileSelectedData{8, 8};
   Picture picTileSelectedDataUndo{8, 8};
   Picture picTileSelected{16, 16};
@@ -82,6 +84,10 @@ struct MainForm {
 
   ListBox lstDatatypes;
   std::array<std::string, 7> statusPanel{"X = 0", "Y = 0", "", "", "", "", "Visit Ostrel Forge"};
+
+  // The form's one file dialog: every command sets only what it needs, the
+  // rest carries over from the previous use.
+  CommonDialog CommonDialog1;
 
   // ---- Menus, by control name: "mnuFile", "mnuTilesetSave", "mnuTILEMRU(2)", "mnuBar11", ...
   std::map<std::string, MenuItem> menus;

@@ -1,0 +1,50 @@
+#pragma once
+#include <QLabel>
+#include <QWidget>
+#include <array>
+#include <cstdint>
+#include <functional>
+
+// A box showing one colour of the form's data (a palette swatch, the
+// character colour), with a sunken border like a small picture box.
+class ColorBox : public QWidget {
+ public:
+  ColorBox(const int32_t* color, QWidget* parent);
+  void sync();
+  std::function<void(int button)> onClick;
+
+ protected:
+  void paintEvent(QPaintEvent*) override;
+  void mouseReleaseEvent(QMouseEvent* e) override;
+
+ private:
+  const int32_t* color_;
+  int32_t shown_ = -1;
+};
+
+// The tile editor's 8 x 8 grid of 16 x 16 boxes, box x + 8 y showing pixel
+// (x, y) of the edited tile, as one widget.
+class TileBitsView : public QWidget {
+ public:
+  TileBitsView(const std::array<int32_t, 64>* bits, QWidget* parent);
+  void sync();
+  std::function<void(int index, int button)> onClick;
+
+ protected:
+  void paintEvent(QPaintEvent*) override;
+  void mouseReleaseEvent(QMouseEvent* e) override;
+
+ private:
+  const std::array<int32_t, 64>* bits_;
+  std::array<int32_t, 64> shown_{};
+};
+
+// A label that reports mouse releases (document labels, status panels).
+class ClickLabel : public QLabel {
+ public:
+  using QLabel::QLabel;
+  std::function<void(int button)> onRelease;
+
+ protected:
+  void mouseReleaseEvent(QMouseEvent* e) override;
+};

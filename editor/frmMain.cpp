@@ -168,21 +168,24 @@ void frmMain::buildControls() {
   frame1_ = frame(client_, "Palette", 712, 608, 113, 153);
   for (int i = 0; i < 16; ++i) {
     auto* box = new ColorBox(&a_.frm.picColor[size_t(i)], frame1_);
-    box->setGeometry(8 + 17 * (i % 4), 16 + 17 * (i / 4), 16, 16);
+    box->setGeometry(8 + 16 * (i / 8), 16 + 16 * (i % 8), 16, 16);
     colorBoxes_.push_back(box);
     controls_["picColor(" + std::to_string(i) + ")"] = box;
   }
   const char* colorLabels[] = {"Character", "Color #1", "Color #2"};
   for (int i = 0; i < 3; ++i) {
-    const int y = 86 + 17 * i;
-    controls_["lblColor(" + std::to_string(i) + ")"] = label(frame1_, colorLabels[i], 5, y, 56, 16);
+    const int y = 12 + 34 * i;
+    controls_["lblColor(" + std::to_string(i) + ")"] = label(frame1_, colorLabels[i], 46, y, 64, 16);
     auto* box = new ColorBox(&a_.frm.picMultiColor[size_t(i)], frame1_);
-    box->setGeometry(60, y, 48, 16);
+    box->setGeometry(50, y + 17, 48, 16);
     colorBoxes_.push_back(box);
     controls_["picMultiColor(" + std::to_string(i) + ")"] = box;
   }
   auto* multi = new QCheckBox("Multi Color", frame1_);
-  multi->setGeometry(6, 137, 100, 15);
+  QFont checkFont = multi->font();
+  checkFont.setPixelSize(9);
+  multi->setFont(checkFont);
+  multi->setGeometry(44, 120, 68, 20);
   controls_["chkMultiColor"] = multi;
 
   frame4_ = frame(client_, "Tile", 824, 608, 201, 153);

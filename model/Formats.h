@@ -5,6 +5,8 @@
 #include <string>
 #include <vector>
 
+#include <QImage>
+
 #include "model/ProgramState.h"
 
 // Every document file format as pure byte functions: bytes in, bytes out.
@@ -27,6 +29,16 @@ TilesetData decodePrgTileset(const Bytes& file);  // a file under 2 bytes: addre
 TilesetData decodeChrTileset(const Bytes& file);
 Bytes encodePrgTileset(uint8_t loadLo, uint8_t loadHi, const Bytes& tiles);
 Bytes encodeChrTileset(const Bytes& tiles);
+
+// ---- Tile sheet bitmap (.bmp, 512 x 128). The size is checked from the header
+// before the pixels are decoded, so a file claiming a huge size allocates nothing.
+struct TilesheetBitmap {
+  enum class Status { Ok, WrongSize, Invalid };
+  Status status = Status::Invalid;
+  QImage image;             // RGB32, 512 x 128; set only when Ok
+  int width = 0, height = 0;  // the bitmap's size (WrongSize, Ok)
+};
+TilesheetBitmap decodeTilesheetBmp(const Bytes& file);
 
 // ---- Datamap (load address, width byte, height byte, 256 x 128 cells)
 struct DatamapData {

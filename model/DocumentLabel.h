@@ -2,6 +2,11 @@
 #include <string>
 
 struct Label;
+struct MainForm;
+
+// The label that shows a document kind (lblProject, lblMapName, lblTYPEName,
+// lblTileName, lblCMAPName).
+Label& DocumentLabel(MainForm& form, int kind);
 
 // A member document's label: the name when shorter than 29 characters, else
 // its first 26 and "...". The project label: "Project - " and the name by the

@@ -1,9 +1,9 @@
 #include "render/TilesetRender.h"
 
 #include <algorithm>
-#include <cctype>
 
 #include "model/App.h"
+#include "platform/ProgramFolder.h"
 #include "render/MapRender.h"
 
 namespace {
@@ -12,12 +12,7 @@ constexpr int kSheetCols = 32;
 constexpr int kSheetRows = 8;
 constexpr int kTiles = kSheetCols * kSheetRows;
 
-bool isBmpTileset(const std::string& file) {
-  if (file.size() < 3) return false;
-  std::string tail = file.substr(file.size() - 3);
-  for (char& ch : tail) ch = char(std::toupper(static_cast<unsigned char>(ch)));
-  return tail == "BMP";
-}
+bool isBmpTileset(const std::string& file) { return UpperExt3(file) == "BMP"; }
 
 // The pixels hold colours without a high byte; a palette entry is compared in
 // the same form so that a stray high byte cannot make every pixel "set".

@@ -39,15 +39,6 @@ const char* kindName(int kind) {
   }
 }
 
-Label& labelOf(App& a, int kind) {
-  switch (kind) {
-    case kDatamap: return a.frm.lblMapName;
-    case kDatatype: return a.frm.lblTYPEName;
-    case kTileset: return a.frm.lblTileName;
-    default: return a.frm.lblCMAPName;
-  }
-}
-
 void showMissingFile(App& a, const std::string& kind, const std::string& path) {
   a.prompts->MsgBox(kind + " file [" + path + "] does not exist!", vbCritical,
                     kind + " Load Error");
@@ -127,7 +118,7 @@ SaveResult saveCommand(App& a, const SaveCommand& cmd, bool alwaysAsk) {
   }
   id.hasFile = true;
   if (cmd.kind == kDatamap) setMapSizeLabel(a);
-  SetMemberLabel(labelOf(a, cmd.kind), id.name, id.path);
+  SetMemberLabel(DocumentLabel(a.frm, cmd.kind), id.name, id.path);
   return SaveResult::Saved;
 }
 

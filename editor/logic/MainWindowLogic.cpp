@@ -4,7 +4,6 @@
 #include <QFileInfo>
 #include <QUrl>
 #include <algorithm>
-#include <cctype>
 #include <initializer_list>
 
 #include "editor/logic/DocumentFiles.h"
@@ -24,15 +23,6 @@ std::string versionText() {
   return "Mosaicwright v" + std::to_string(kVersionMajor) + "." + std::to_string(kVersionMinor);
 }
 
-std::string upper(std::string s) {
-  for (char& c : s) c = char(std::toupper(static_cast<unsigned char>(c)));
-  return s;
-}
-
-bool endsWith(const std::string& s, const std::string& tail) {
-  return s.size() >= tail.size() && s.compare(s.size() - tail.size(), tail.size(), tail) == 0;
-}
-
 // The project the command line names, or "". The shell has already removed
 // any quotes, so the text is the path itself; a pair of enclosing quotes that
 // survived (a quoted argument passed through a launcher) is dropped.
@@ -40,22 +30,12 @@ std::string projectFromCommandLine(const std::string& commandLine) {
   std::string arg = commandLine;
   if (arg.size() >= 2 && arg.front() == '"' && arg.back() == '"') arg = arg.substr(1, arg.size() - 2);
   if (arg.size() <= 1) return {};
-  if (!endsWith(upper(arg), "MWJ")) return {};
+  if (UpperExt3(arg) != "MWJ") return {};
   // Document paths are kept whole: a relative argument is taken from the
   // folder the program was started in.
   const QString q = QString::fromStdString(arg);
   if (QFileInfo(q).isRelative()) return QDir::current().absoluteFilePath(q).toStdString();
   return arg;
-}
-
-Label& labelOf(MainForm& f, int kind) {
-  switch (kind) {
-    case kDatamap: return f.lblMapName;
-    case kDatatype: return f.lblTYPEName;
-    case kTileset: return f.lblTileName;
-    case kColormap: return f.lblCMAPName;
-    default: return f.lblProject;
-  }
 }
 
 void setEnabled(App& a, std::initializer_list<const char*> names, bool enabled) {
@@ -115,7 +95,7 @@ void Form_Load(App& a, const std::string& commandLine) {
     DocIdentity id = Identity(st, kind);
     id.name = std::string(DocTag(kind)) + "." + st.ProjectName + ".PRG";
     id.path = AppPath() + "/" + id.name;
-    SetMemberLabel(labelOf(f, kind), id.name, id.path);
+    SetMemberLabel(DocumentLabel(f, kind), id.name, id.path);
   }
   st.ProjectName += ".mwj";
   st.ProjectPath = AppPath() + "/" + st.ProjectName;

@@ -1,111 +1,116 @@
-#include <gtest/gtest.h>
-
 #include <QAction>
-#include <QApplication>
-#include <QKeyEvent>
 #include <QLabel>
 #include <QMenu>
 #include <QMenuBar>
-#include <QScrollBar>
 #include <QStatusBar>
-#include <QTemporaryDir>
+#include <QTest>
 #include <memory>
 
 #include "editor/frmMain.h"
 #include "editor/logic/MainWindowLogic.h"
-#include "platform/ProgramFolder.h"
+#include "editor/logic/TileSheet.h"
+#include "platform/Color.h"
+#include "render/MapRender.h"
 #include "support/ScriptedPrompts.h"
-
-// Defined by Qt Gui: offers a key to the shortcut map the way a real key
-// press is offered before it reaches the focus widget.
-Q_GUI_EXPORT bool qt_sendShortcutOverrideEvent(QObject* o, ulong timestamp, int k,
-                                               Qt::KeyboardModifiers mods, const QString& text,
-                                               bool autorep, ushort count);
+#include "support/TestFiles.h"
 
 namespace {
 
+// The real main window over an empty temporary program folder, shown offscreen.
 class MainWindow : public ::testing::Test {
  protected:
-  void SetUp() override {
-    ASSERT_TRUE(tmp.isValid());
-    SetAppPathForTesting(tmp.path().toStdString());
-    w = std::make_unique<frmMain>("", &prompts);
-  }
-  void TearDown() override {
-    w.reset();
-    SetAppPathForTesting("");
-  }
+  MainWindow() : w(std::make_unique<frmMain>("", &prompts)) { w->show(); }
+  void TearDown() override { EXPECT_EQ(prompts.pending(), 0u); }
+  App& app() { return w->app(); }
 
-  void show() {
-    w->show();
-    w->activateWindow();
-    QApplication::setActiveWindow(w.get());
-    QApplication::processEvents();
-  }
-
-  // A key press as the user makes it: shortcuts first, then the focus widget.
-  void pressKey(int key, Qt::KeyboardModifiers mods) {
-    QWidget* target = QApplication::focusWidget() ? QApplication::focusWidget() : w.get();
-    if (qt_sendShortcutOverrideEvent(target, 0, key, mods, QString(), false, 1)) return;
-    QKeyEvent press(QEvent::KeyPress, key, mods);
-    QApplication::sendEvent(target, &press);
-  }
-
-  QTemporaryDir tmp;
+  TempProgramFolder folder;  // built first, gone last: the window's settings land here
   ScriptedPrompts prompts;
   std::unique_ptr<frmMain> w;
 };
 
+// "name=caption[=shortcut]" for each item of a menu, recent files and separators left out.
+QStringList itemsOf(const QList<QAction*>& actions) {
+  QStringList out;
+  for (QAction* act : actions) {
+    if (act->isSeparator() || act->objectName().contains("MRU(")) continue;
+    out << act->objectName() + "=" + act->text() +
+               (act->shortcut().isEmpty() ? "" : "=" + act->shortcut().toString());
+  }
+  return out;
+}
+
+int32_t SheetColor(int tile, int x, int y) { return RGBColor(tile, 16 * x + 8, 16 * y + 8); }
+
+// Every pixel of the sheet differs, so two opposite corners pin the tile and its place.
+bool ShowsTile(const Picture& pic, int px, int py, int tile) {
+  return pic.pixel(px, py) == SheetColor(tile, 0, 0) &&
+         pic.pixel(px + 15, py + 15) == SheetColor(tile, 15, 15);
+}
+
+QPoint Cell(int col, int row) { return QPoint(16 * col + 7, 16 * row + 7); }
+
+class MainWindowMouse : public MainWindow {
+ protected:
+  MainWindowMouse() {
+    for (int t = 0; t < 256; ++t)
+      for (int y = 0; y < 16; ++y)
+        for (int x = 0; x < 16; ++x)
+          app().frm.picTileView.setPixel(16 * (t % 32) + x, 16 * (t / 32) + y, SheetColor(t, x, y));
+    RedrawMap(app());
+    ResetTileSelection(app());
+    w->sync();
+  }
+  QWidget* map() { return w->mapView(); }
+  QWidget* sheet() { return w->tileSheetView(); }
+
+  static void Click(QWidget* v, QPoint p, Qt::KeyboardModifiers mods = Qt::NoModifier) {
+    QTest::mouseMove(v, p);
+    QTest::mouseClick(v, Qt::LeftButton, mods, p);
+  }
+  static void Drag(QWidget* v, Qt::MouseButton b, QPoint from, QPoint to) {
+    QTest::mouseMove(v, from);
+    QTest::mousePress(v, b, Qt::NoModifier, from);
+    QTest::mouseMove(v, (from + to) / 2);
+    QTest::mouseMove(v, to);
+    QTest::mouseRelease(v, b, Qt::NoModifier, to);
+  }
+  ProgramState& st() { return app().st; }
+};
+
 }  // namespace
 
-TEST_F(MainWindow, MenuBarHoldsTheFourMenusWithTheirCaptions) {
-  const QList<QAction*> top = w->menuBar()->actions();
-  ASSERT_EQ(top.size(), 4);
-  EXPECT_EQ(top[0]->text(), "&File");
-  EXPECT_EQ(top[1]->text(), "&Edit");
-  EXPECT_EQ(top[2]->text(), "&Options");
-  EXPECT_EQ(top[3]->text(), "&Help");
-}
-
-TEST_F(MainWindow, MenuItemsCarryTheirCaptionsAndShortcuts) {
-  const struct {
-    const char* name;
-    const char* caption;
-    const char* shortcut;
-  } items[] = {
-      {"mnuProjectLoad", "Load", "Ctrl+P"},     {"mnuD64Extract", "Export To D64", ""},
-      {"mnuDatamapNew", "New", "Ctrl+N"},       {"mnuDatamapLoad", "Load", "Ctrl+M"},
-      {"mnuDatamapSave", "Save", "Ctrl+S"},     {"mnuDatamapSaveAs", "Save As", "Ctrl+A"},
-      {"mnuDatamapExport", "Export", "Ctrl+E"}, {"mnuDatamapResize", "Resize", "Ctrl+R"},
-      {"mnuDatamapClear", "Clear", "Ctrl+C"},   {"mnuDatatypeExport", "Export", ""},
-      {"mnuTilesetLoad", "Load", "Ctrl+L"},     {"mnuCMapSaveAs", "Save As", ""},
-      {"mnuLoadPalette", "Load Palette", ""},   {"menuExit", "Exit", "Ctrl+Q"},
-      {"mnuUndo", "Undo", "Ctrl+U"},            {"mnuDatatypeMode", "Datatype Mode", "Ctrl+D"},
-      {"mnuIdentify", "Identify Tiles Used", "Ctrl+I"},
-      {"mnuBitmap", "Create Bitmap Image", "Ctrl+B"},
-      {"mnuZoomPage", "Full Page", ""},         {"mnuZoomWidth", "Full Width", ""},
-      {"mnuSettings", "Settings", ""},          {"mnuHelp", "Help", "F1"},
-      {"mnuVisit", "Visit Ostrel Forge", ""},   {"mnuCredits", "Credits", ""},
+TEST_F(MainWindow, MenusHoldTheirItemsInOrderWithCaptionsAndShortcuts) {
+  EXPECT_EQ(itemsOf(w->menuBar()->actions()).join(" "),
+            "mnuFile=&File mnuEdit=&Edit mnuOptions=&Options mnuHlp=&Help");
+  const std::pair<const char*, const char*> menus[] = {
+      {"mnuFile", "mnuProject=Project mnuDatamap=Datamap mnuDatatype=Datatype mnuTileset=Tileset "
+                  "mnuCMap=Colormap mnuLoadPalette=Load Palette menuExit=Exit=Ctrl+Q"},
+      {"mnuProject", "mnuProjectNew=New mnuProjectLoad=Load=Ctrl+P mnuProjectSave=Save "
+                     "mnuProjectSaveAs=Save As mnuD64Extract=Export To D64"},
+      {"mnuDatamap", "mnuDatamapNew=New=Ctrl+N mnuDatamapLoad=Load=Ctrl+M "
+                     "mnuDatamapSave=Save=Ctrl+S mnuDatamapSaveAs=Save As=Ctrl+A "
+                     "mnuDatamapExport=Export=Ctrl+E mnuDatamapResize=Resize=Ctrl+R "
+                     "mnuDatamapClear=Clear=Ctrl+C"},
+      {"mnuDatatype", "mnuDatatypeNew=New mnuDatatypeLoad=Load mnuDatatypeExport=Export "
+                      "mnuDatatypeSave=Save mnuDatatypeSaveAs=Save As"},
+      {"mnuTileset", "mnuTilesetNew=New mnuTilesetLoad=Load=Ctrl+L mnuTilesetSave=Save "
+                     "mnuTilesetSaveAs=Save As"},
+      {"mnuCMap", "mnuCMapNew=New mnuCMapLoad=Load mnuCMapSave=Save mnuCMapSaveAs=Save As"},
+      {"mnuEdit", "mnuUndo=Undo=Ctrl+U mnuDatatypeMode=Datatype Mode=Ctrl+D"},
+      {"mnuOptions", "mnuIdentify=Identify Tiles Used=Ctrl+I mnuBitmap=Create Bitmap Image=Ctrl+B "
+                     "mnuZoom=Zoom mnuSettings=Settings"},
+      {"mnuZoom", "mnuZoom100=100% mnuZoom75=75% mnuZoom50=50% mnuZoom25=25% "
+                  "mnuZoomPage=Full Page mnuZoomWidth=Full Width"},
+      {"mnuHlp", "mnuHelp=Help=F1 mnuVisit=Visit Ostrel Forge mnuCredits=Credits"},
   };
-  for (const auto& it : items) {
-    QAction* act = w->action(it.name);
-    ASSERT_NE(act, nullptr) << it.name;
-    EXPECT_EQ(act->text().toStdString(), it.caption) << it.name;
-    EXPECT_EQ(act->shortcut(), QKeySequence(QString(it.shortcut))) << it.name;
+  for (const auto& [menu, items] : menus) {
+    ASSERT_NE(w->menuByName(menu), nullptr) << menu;
+    EXPECT_EQ(itemsOf(w->menuByName(menu)->actions()).join(" "), items) << menu;
   }
-  for (const char* sub : {"mnuProject", "mnuDatamap", "mnuDatatype", "mnuTileset", "mnuCMap",
-                          "mnuZoom"})
-    EXPECT_NE(w->menuByName(sub), nullptr) << sub;
-  EXPECT_EQ(w->menuByName("mnuCMap")->title(), "Colormap");
-}
-
-TEST_F(MainWindow, EmptyRecentFileListsShowNoItems) {
-  for (const char* n : {"mnuMWJMRU(0)", "mnuMWRTMRU(4)", "mnuTILEMRU(2)", "mnuBar8", "mnuBar11"})
-    EXPECT_FALSE(w->action(n)->isVisible()) << n;
 }
 
 TEST_F(MainWindow, RecentFileCaptionShowsAnAmpersandLiterally) {
-  MenuItem& item = w->app().frm.menu("mnuTILEMRU(0)");
+  MenuItem& item = app().frm.menu("mnuTILEMRU(0)");
   item.caption = "/maps/R&D.prg";
   item.visible = true;
   w->sync();
@@ -113,96 +118,119 @@ TEST_F(MainWindow, RecentFileCaptionShowsAnAmpersandLiterally) {
   EXPECT_TRUE(w->action("mnuTILEMRU(0)")->isVisible());
 }
 
-TEST_F(MainWindow, StartsWithTheBuildStampCaptionAndBlankLabels) {
-  EXPECT_EQ(w->windowTitle(), "Mosaicwright v2.1 [December 20th 2011 02:44pm]");
-  auto* size = qobject_cast<QLabel*>(w->control("lblMapSize"));
-  ASSERT_NE(size, nullptr);
-  EXPECT_EQ(size->text(), "(256x128)");
-  EXPECT_EQ(qobject_cast<QLabel*>(w->control("lblProject"))->text(), "Project - Blank.mwj");
-  EXPECT_TRUE(prompts.shown().empty());
+TEST_F(MainWindow, ADisabledFileMenuSilencesItsShortcutsUntilEnabledAgain) {
+  QApplication::setActiveWindow(w.get());
+  for (int enabled : {1, 0, 1}) {
+    SetMenuState(app(), enabled);
+    w->sync();
+    if (enabled) prompts.answerOpen("");
+    prompts.clearShown();
+    QTest::keyClick(w.get(), Qt::Key_M, Qt::ControlModifier);  // Datamap > Load
+    EXPECT_EQ(prompts.shown().size(), size_t(enabled)) << enabled;
+  }
 }
 
-TEST_F(MainWindow, ShortcutRunsItsCommandAndADisabledFileMenuSilencesIt) {
-  show();
-  prompts.answerOpen("");
-  pressKey(Qt::Key_M, Qt::ControlModifier);
-  ASSERT_EQ(prompts.shown().size(), 1u);
-  EXPECT_EQ(prompts.last().kind, "Open");
-
-  SetMenuState(w->app(), 0);
-  w->sync();
-  EXPECT_FALSE(w->action("mnuDatamapLoad")->isEnabled());
-  pressKey(Qt::Key_M, Qt::ControlModifier);
-  EXPECT_EQ(prompts.shown().size(), 1u);
-
-  SetMenuState(w->app(), 1);
-  w->sync();
-  prompts.answerOpen("");
-  pressKey(Qt::Key_M, Qt::ControlModifier);
-  EXPECT_EQ(prompts.shown().size(), 2u);
-}
-
-TEST_F(MainWindow, ExitQuestionCancelKeepsTheWindowAndNoClosesIt) {
-  show();
-  w->app().st.AskSave = true;
+TEST_F(MainWindow, ExitQuestionCancelKeepsTheWindowNoAndYesCloseIt) {
+  app().st.AskSave = true;
   prompts.answerMsgBox(vbCancel);
   EXPECT_FALSE(w->close());
-  EXPECT_TRUE(w->isVisible());
 
   prompts.answerMsgBox(vbNo);
   EXPECT_TRUE(w->close());
-  EXPECT_FALSE(w->isVisible());
-  EXPECT_EQ(prompts.shown().size(), 2u);
-}
 
-TEST_F(MainWindow, ScrollBarsShowTheFormsRangeAndValue) {
-  auto* bar = qobject_cast<QScrollBar*>(w->control("scrVert"));
-  ASSERT_NE(bar, nullptr);
-  EXPECT_EQ(bar->minimum(), 0);
-  EXPECT_EQ(bar->maximum(), 15);
-  EXPECT_EQ(bar->singleStep(), 1);
-  EXPECT_EQ(bar->pageStep(), 1);
-  w->app().frm.scrVert.value = 4;
-  w->sync();
-  EXPECT_EQ(bar->value(), 4);
-}
-
-TEST_F(MainWindow, ScrollBarStepMovesTheMapByOneSixteenth) {
-  show();
-  auto* bar = qobject_cast<QScrollBar*>(w->control("scrHorz"));
-  bar->triggerAction(QAbstractSlider::SliderSingleStepAdd);
-  EXPECT_EQ(w->app().frm.scrHorz.value, 1);
-  EXPECT_EQ(w->mapView()->x(), -256);
-}
-
-TEST_F(MainWindow, StatusBarShowsTheMousePanelsAndTheVisitPanel) {
-  show();
-  const QList<QLabel*> panels = w->statusBarWidget()->findChildren<QLabel*>();
-  ASSERT_GE(panels.size(), 7);
-  EXPECT_EQ(panels[0]->text(), "X = 1");
-  EXPECT_EQ(panels[0]->toolTip(), "Mouse Cursor X Position");
-  EXPECT_EQ(panels[1]->text(), "Y = 1");
-  EXPECT_EQ(panels[1]->toolTip(), "Mouse Cursor Y Position");
-  EXPECT_EQ(panels[6]->text(), "Visit Ostrel Forge");
-}
-
-TEST_F(MainWindow, DraggingTheThumbMovesTheMapOnlyWhenItIsLetGo) {
-  show();
-  auto* bar = qobject_cast<QScrollBar*>(w->control("scrVert"));
-  bar->setSliderDown(true);
-  bar->setSliderPosition(3);
-  EXPECT_EQ(w->app().frm.scrVert.value, 0);
-  EXPECT_EQ(w->mapView()->y(), 0);
-  bar->setSliderDown(false);
-  EXPECT_EQ(w->app().frm.scrVert.value, 3);
-  EXPECT_EQ(w->mapView()->y(), -3 * 128);
-}
-
-TEST_F(MainWindow, ExitQuestionYesAsksForTheFileAndClosesWhenThatIsCancelled) {
-  show();
-  w->app().st.AskSave = true;
-  prompts.answerMsgBox(vbYes).answerSave("");
+  w->show();
+  prompts.answerMsgBox(vbYes).answerSave("");  // Yes asks for the file; cancelling it still exits
   EXPECT_TRUE(w->close());
-  ASSERT_EQ(prompts.shown().size(), 2u);
-  EXPECT_EQ(prompts.shown()[1].kind, "Save");
+  ASSERT_EQ(prompts.shown().size(), 4u);
+  EXPECT_EQ(prompts.shown()[3].kind, "Save");
+}
+
+TEST_F(MainWindow, ResizingKeepsBarsAtTheEdgesAndNeverLosesTheViewport) {
+  auto resizeClient = [&](int width, int height) {
+    w->resize(width, height + w->centralWidget()->y());
+    QApplication::processEvents();
+  };
+  auto geo = [&](const char* name) { return w->control(name)->geometry(); };
+
+  resizeClient(800, 600);
+  EXPECT_EQ(geo("scrVert"), QRect(779, 16, 21, 394));
+  EXPECT_EQ(geo("Frame2").y(), 600 - 153 - 20);
+  EXPECT_EQ(geo("scrHorz"), QRect(24, 410, 756, 17));
+  EXPECT_EQ(geo("picScroll").size(), QSize(779, 411));
+
+  resizeClient(600, 200);  // lower than the frames: the vertical bar shrinks to nothing
+  EXPECT_EQ(geo("scrVert").height(), 0);
+  EXPECT_EQ(geo("picScroll").height(), 17);
+
+  resizeClient(1, 1);
+  EXPECT_FALSE(geo("picScroll").isEmpty());  // at least 1 x 1
+}
+
+TEST_F(MainWindowMouse, ADragPaintsEveryCellWithOneUndoSnapshot) {
+  Click(sheet(), Cell(1, 2));  // tile 65
+  Drag(map(), Qt::LeftButton, Cell(3, 2), Cell(5, 2));
+  for (int c = 3; c <= 5; ++c) EXPECT_EQ(st().DatamapAt(c, 2), 65) << c;
+  EXPECT_EQ(st().DatamapAt(6, 2), 0);
+  EXPECT_TRUE(ShowsTile(app().frm.picMap, 64, 32, 65));
+  EXPECT_EQ(st().UndoLevel, 1);
+}
+
+TEST_F(MainWindowMouse, TwelveUndosAfterFourteenPressesRestoreTheMapAfterTheSecond) {
+  Click(sheet(), Cell(1, 2));
+  CellArray afterSecond{};
+  for (int k = 0; k < 14; ++k) {
+    Click(map(), Cell(k, 3));
+    if (k == 1) afterSecond = st().Datamap;
+  }
+  for (int k = 0; k < 12; ++k) w->action("mnuUndo")->trigger();
+  EXPECT_TRUE(st().Datamap == afterSecond);
+  EXPECT_TRUE(ShowsTile(app().frm.picMap, 16, 48, 65));
+  EXPECT_TRUE(ShowsTile(app().frm.picMap, 32, 48, 0));
+  w->action("mnuUndo")->trigger();
+  EXPECT_TRUE(st().Datamap == afterSecond);
+}
+
+TEST_F(MainWindowMouse, ARightDragCopiesABlockAndCtrlLeftPastesIt) {
+  for (int c = 7; c <= 10; ++c)
+    for (int r = 5; r <= 8; ++r) st().DatamapAt(c, r) = uint8_t(c + 7 * r);
+  RedrawMap(app());
+  Drag(map(), Qt::RightButton, Cell(10, 5), Cell(7, 8));
+  Click(map(), Cell(20, 30), Qt::ControlModifier);
+  EXPECT_EQ(st().DatamapAt(20, 30), 42);  // 7 + 7 * 5
+  EXPECT_EQ(st().DatamapAt(23, 33), 66);  // 10 + 7 * 8
+  EXPECT_EQ(st().DatamapAt(24, 33), 0);
+  EXPECT_TRUE(ShowsTile(app().frm.picMap, 368, 528, 66));
+  EXPECT_EQ(st().UndoLevel, 1);
+}
+
+TEST_F(MainWindowMouse, AReverseDragOnTheSheetSelectsTheSpannedBlock) {
+  Drag(sheet(), Qt::RightButton, Cell(5, 1), Cell(2, 3));
+  EXPECT_EQ(app().frm.shpTileSelected.left, 32);
+  EXPECT_EQ(app().frm.shpTileSelected.top, 16);
+  Click(map(), Cell(0, 0));
+  EXPECT_EQ(st().DatamapAt(0, 0), 34);   // sheet column 2, row 1
+  EXPECT_EQ(st().DatamapAt(3, 2), 101);  // sheet column 5, row 3
+  EXPECT_EQ(st().DatamapAt(4, 2), 0);
+  EXPECT_EQ(st().DatamapAt(0, 3), 0);
+}
+
+TEST_F(MainWindowMouse, TheStatusBarFollowsTheMouseOverTheMap) {
+  const QList<QLabel*> panel = w->statusBarWidget()->findChildren<QLabel*>();
+  auto panels = [&] { return panel[0]->text() + " " + panel[1]->text(); };
+  QTest::mouseMove(map(), QPoint(3, 3));
+  EXPECT_EQ(panels(), "X = 1 Y = 1");
+  QTest::mouseMove(map(), Cell(17, 9));
+  EXPECT_EQ(panels(), "X = 18 Y = 10");
+}
+
+TEST_F(MainWindowMouse, APressOverTheHoverPreviewPaintsWhereTheMouseIs) {
+  Click(sheet(), Cell(1, 2));
+  Picture& hover = app().frm.picTileSelectedHover;
+  hover.resize(64, 64);
+  hover.left = hover.top = 32;
+  hover.visible = hover.enabled = true;
+  w->sync();
+  Click(map(), Cell(4, 3));
+  EXPECT_EQ(st().DatamapAt(4, 3), 65);
+  EXPECT_EQ(st().DatamapAt(2, 2), 0);
 }

@@ -1,62 +1,124 @@
 #pragma once
-#include <cstdint>
-#include <map>
-#include <string>
-#include <vector>
+#include <QProcess>
+#include <QStandardPaths>
+#include <QTemporaryDir>
+#include <gtest/gtest.h>
 
-#include "d64/D64Model.h"
+#include <regex>
+#include <sstream>
+#include <tuple>
 
-// Helpers shared by the D64 tests. They read images with their own geometry
-// table, so a fault in the writer's geometry cannot hide itself.
+#include "d64/D64Writer.h"
+#include "support/TestFiles.h"
+
+// The D64 tests read images with their own geometry table, so a fault in the
+// writer's geometry cannot hide itself, and hand every image they write to two
+// independent disk tools.
 namespace d64test {
 
 using Bytes = std::vector<uint8_t>;
 
-// The default project's four documents as their savers write them.
-Bytes defaultDatamap();   // 00 00 FF 7F + 32768 zeros
-Bytes defaultDatatype();  // 32768 zeros
-Bytes defaultTileset();   // 00 70 + 2048 zeros
-Bytes defaultColormap();  // 3D 32 + 256 x 01
-// Directory art, then MWRT.Blank.PRG, TYPE.Blank.TYP, TILE.Blank.prg, CMAP.Blank.CMP.
-std::vector<D64Source> defaultExportSources();
-// Bytes whose every block differs from its neighbours, so a misplaced block shows.
-Bytes patterned(size_t size, uint8_t seed);
-D64Source program(const std::string& name, Bytes bytes);
-
-Bytes readFile(const std::string& path);
-void writeFile(const std::string& path, const Bytes& bytes);
+inline int offsetOf(int track, int sector) {
+  int block = 0;
+  for (int t = 1; t < track; ++t) block += t <= 17 ? 21 : t <= 24 ? 19 : t <= 30 ? 18 : 17;
+  return (block + sector) * 256;
+}
+inline Bytes bytesAt(const Bytes& image, int track, int sector, int from, int n) {
+  const auto start = image.begin() + offsetOf(track, sector) + from;
+  return Bytes(start, start + n);
+}
+inline Bytes bamEntry(const Bytes& image, int track) { return bytesAt(image, 18, 0, 4 * track, 4); }
+// The tracks from..to without the directory track.
+inline std::vector<int> tracks(int from, int to) {
+  std::vector<int> out;
+  for (int t = from; t <= to; ++t)
+    if (t != 18) out.push_back(t);
+  return out;
+}
 
 struct TS {
   int track, sector;
   bool operator==(const TS&) const = default;
 };
-int offsetOf(int track, int sector);
-const uint8_t* sectorAt(const Bytes& image, int track, int sector);
 // The blocks of a chain from its first block, at most 700.
-std::vector<TS> chainFrom(const Bytes& image, int track, int sector);
-// A file's bytes read back through its chain, the last block by its byte count.
-Bytes fileFrom(const Bytes& image, int track, int sector);
-// The blocks of a track in chain order, for the expectations below.
-std::vector<TS> onTrack(int track, const std::vector<int>& sectors);
-Bytes entryAt(const Bytes& image, int sector, int entry);  // 32 bytes of a directory entry
-int freeBlocksOutsideTrack18(const Bytes& image);
+inline std::vector<TS> chainFrom(const Bytes& image, int track, int sector) {
+  std::vector<TS> chain;
+  while (track != 0 && chain.size() < 700) {
+    chain.push_back({track, sector});
+    const uint8_t* link = image.data() + offsetOf(track, sector);
+    track = link[0];
+    sector = link[1];
+  }
+  return chain;
+}
 
-// The independent disk tools. A tool that cannot be run fails the test.
-struct ListedEntry {
-  int blocks;
+using Listed = std::tuple<int, std::string, std::string>;  // blocks, name, type
+
+// A tool's output on a private copy of the image (cc1541 opens it for writing),
+// nothing when it fails or reports an error. A tool not installed fails the test.
+inline std::optional<std::string> runTool(const QTemporaryDir& dir, const QString& tool,
+                                          QStringList args, const std::string& image) {
+  const QString exe = QStandardPaths::findExecutable(tool);
+  if (exe.isEmpty()) {
+    ADD_FAILURE() << tool.toStdString() << " is not installed (make deps installs it)";
+    return std::nullopt;
+  }
+  writeBytes(dir.filePath("image.d64").toStdString(), readBytes(image));
+  QProcess p;
+  p.setWorkingDirectory(dir.path());
+  p.start(exe, args << dir.filePath("image.d64"));
+  if (!p.waitForFinished(-1) || p.exitStatus() != QProcess::NormalExit || p.exitCode() != 0 ||
+      p.readAllStandardError().contains("ERROR"))
+    return std::nullopt;
+  return p.readAllStandardOutput().toStdString();
+}
+
+// cc1541's -m lifts a check for one fast loader's name hashes, which has
+// nothing to do with the disk's validity.
+inline bool cc1541Validates(const std::string& image) {
+  QTemporaryDir dir;
+  return runTool(dir, "cc1541", {"-m", "-V"}, image).has_value();
+}
+
+// Writes the image, which cc1541 must accept and list as expected, and from which
+// cbmconvert must extract every program file (named as listed) byte-identical.
+inline Bytes writeChecked(const std::vector<D64Source>& sources, const std::string& diskName,
+                          const std::string& listedName, const std::vector<Listed>& listed,
+                          int blocksFree) {
+  QTemporaryDir dir;
+  const std::string path = dir.filePath("disk.d64").toStdString();
+  const D64Error e = WriteD64(path, diskName, kD64ExportDiskId, sources);
+  EXPECT_FALSE(e) << *e;
+  EXPECT_TRUE(cc1541Validates(path));
+
+  const std::optional<std::string> list = runTool(dir, "cc1541", {"-m"}, path);
+  EXPECT_TRUE(list);
+  static const std::regex header(R"re(^0 \x1b\[7m"(.*)" .*$)re");
+  static const std::regex entry(R"re(^(\d+)\s+"(.*)"\s+(\S+)\s*$)re");
+  static const std::regex freeLine(R"(^(\d+) blocks free\.$)");
+  std::istringstream lines(list.value_or(""));
+  std::string line;
+  std::smatch m;
   std::string name;
-  std::string type;
-  bool operator==(const ListedEntry&) const = default;
-};
-struct Listing {
-  std::string diskName;
-  std::vector<ListedEntry> entries;
-  int blocksFree = -1;
-};
-// cc1541 -V on a copy of the image: true when the tool accepts it as valid CBM DOS.
-bool cc1541Validates(const std::string& imagePath);
-Listing cc1541List(const std::string& imagePath);
-// Every file of the image as cbmconvert extracts it, by the extracted file name.
-std::map<std::string, Bytes> cbmconvertExtract(const std::string& imagePath);
+  std::vector<Listed> entries;
+  int freeBlocks = -1;
+  while (std::getline(lines, line)) {
+    if (std::regex_match(line, m, header)) name = m[1];
+    if (std::regex_match(line, m, entry)) entries.push_back({std::stoi(m[1]), m[2], m[3]});
+    if (std::regex_match(line, m, freeLine)) freeBlocks = std::stoi(m[1]);
+  }
+  EXPECT_EQ(name, listedName);
+  EXPECT_EQ(entries, listed);
+  EXPECT_EQ(freeBlocks, blocksFree);
+
+  QTemporaryDir out;
+  EXPECT_TRUE(runTool(out, "cbmconvert", {"-N", "-d"}, path));
+  for (size_t i = 0; i < sources.size() && i < listed.size(); ++i)
+    if (sources[i].kind == D64Source::Kind::Program) {
+      const QString file = out.filePath(QString::fromStdString(std::get<1>(listed[i]) + ".prg"));
+      EXPECT_TRUE(readBytes(file.toStdString()) == sources[i].bytes) << file.toStdString();
+    }
+  return readBytes(path);
+}
 
 }  // namespace d64test

@@ -1,0 +1,59 @@
+#pragma once
+#include <array>
+
+#include "editor/logic/MapEditing.h"
+#include "editor/logic/TileSheet.h"
+#include "platform/Color.h"
+#include "render/MapRender.h"
+#include "support/TestApp.h"
+
+// Pixel (x, y) of tile t on the sheet: every pixel of every tile differs, so a
+// pixel on the map names the tile and the place inside it that it came from.
+inline int32_t SheetColor(int tile, int x, int y) { return RGBColor(tile, 16 * x + 8, 16 * y + 8); }
+
+inline float Mid(int cell) { return float(16 * cell + 7); }
+
+using MouseHandler = void (*)(App&, int, int, float, float);
+using View = std::array<MouseHandler, 3>;  // move, down, up
+inline const View kMap{picMap_MouseMove, picMap_MouseDown, picMap_MouseUp};
+inline const View kSheet{picTileView_MouseMove, picTileView_MouseDown, picTileView_MouseUp};
+
+// A 256 x 128 map of tile 0 over a sheet of distinguishable tiles, tile 0 the brush.
+class MapTest : public AppTest {
+ protected:
+  MapTest() {
+    startUp();
+    for (int t = 0; t < 256; ++t)
+      for (int y = 0; y < 16; ++y)
+        for (int x = 0; x < 16; ++x)
+          a.frm.picTileView.setPixel(16 * (t % 32) + x, 16 * (t / 32) + y, SheetColor(t, x, y));
+    RedrawMap(a);
+    ResetTileSelection(a);
+  }
+  // Tile (c + 7 r) mod 256 in every cell, so that copies show where they came from.
+  void fillWithPattern() {
+    for (int r = 0; r < 128; ++r)
+      for (int c = 0; c < 256; ++c) a.st.DatamapAt(c, r) = uint8_t((c + 7 * r) % 256);
+    RedrawMap(a);
+  }
+  // A user's click: the mouse arrives, presses, releases.
+  void click(const View& v, int col, int row, int button = 1, int shift = 0) {
+    v[0](a, 0, shift, Mid(col), Mid(row));
+    v[1](a, button, shift, Mid(col), Mid(row));
+    v[2](a, button, shift, Mid(col), Mid(row));
+  }
+  // A right-button drag between two cells; shift is held at the release only.
+  void drag(const View& v, int col0, int row0, int col1, int row1, int shift = 0) {
+    v[0](a, 0, 0, Mid(col0), Mid(row0));
+    v[1](a, 2, 0, Mid(col0), Mid(row0));
+    v[0](a, 2, 0, Mid(col1), Mid(row1));
+    v[2](a, 2, shift, Mid(col1), Mid(row1));
+  }
+  // Does the 16 x 16 block of pic at (px, py) show tile t as the sheet has it?
+  static bool showsTile(const Picture& pic, int px, int py, int tile) {
+    for (int y = 0; y < 16; ++y)
+      for (int x = 0; x < 16; ++x)
+        if (pic.pixel(px + x, py + y) != SheetColor(tile, x, y)) return false;
+    return true;
+  }
+};

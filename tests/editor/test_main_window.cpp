@@ -166,6 +166,18 @@ TEST_F(MainWindow, ResizingKeepsBarsAtTheEdgesAndNeverLosesTheViewport) {
   EXPECT_FALSE(geo("picScroll").isEmpty());  // at least 1 x 1
 }
 
+TEST_F(MainWindow, AStoredPlacementOfNoSizeKeepsTheWindowSize) {
+  w->resize(900, 700);
+  const QSize before = w->size();
+  w->ApplyPlacement({150, 300, 0, 12000, 0}, true);  // width 0 twips
+  EXPECT_EQ(w->size(), before);
+  EXPECT_EQ(w->pos(), QPoint(20, 10));
+  w->ApplyPlacement({150, 300, 9000, -15, 0}, true);  // negative height
+  EXPECT_EQ(w->size(), before);
+  w->ApplyPlacement({150, 300, 10500, 9000, 0}, true);
+  EXPECT_EQ(w->size(), QSize(700, 600));
+}
+
 TEST_F(MainWindowMouse, ADragPaintsEveryCellWithOneUndoSnapshot) {
   Click(sheet(), Cell(1, 2));  // tile 65
   Drag(map(), Qt::LeftButton, Cell(3, 2), Cell(5, 2));

@@ -210,8 +210,3 @@ void StatusBar1_PanelClick(App& a, int panel) {
   if (panel < 1 || panel > int(a.frm.statusPanel.size())) return;
   if (a.frm.statusPanel[size_t(panel - 1)] == "Visit Ostrel Forge") mnuVisit_Click(a);
 }
-
-void LoadProject(App&, const std::string&) {
-  // Projects are not built yet: the start-up sequence already hands the
-  // project over here, so it picks them up once they are.
-}

@@ -20,5 +20,3 @@ void UpdateCaption(App& a, const std::string& suffix);
 void mnuHelp_Click(App& a);
 void mnuVisit_Click(App& a);
 void StatusBar1_PanelClick(App& a, int panel);  // panel 1..7
-// Placeholder until projects are built: the start-up sequence calls it.
-void LoadProject(App& a, const std::string& path);

@@ -59,7 +59,9 @@ bool writeWholeFile(const std::string& path, const Bytes& bytes) {
   QSaveFile file(QString::fromStdString(path));
   if (!file.open(QIODevice::WriteOnly)) return false;
   const auto n = qint64(bytes.size());
-  if (file.write(reinterpret_cast<const char*>(bytes.data()), n) != n) {
+  // A short write (disk full, file size limit) can surface only at the flush,
+  // and commit() would still put the cut file in place of the old one.
+  if (file.write(reinterpret_cast<const char*>(bytes.data()), n) != n || !file.flush()) {
     file.cancelWriting();
     return false;
   }

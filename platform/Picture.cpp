@@ -153,7 +153,9 @@ bool Picture::writeBmp(const std::string& path) const {
   QSaveFile file(QString::fromStdString(path));
   if (!file.open(QIODevice::WriteOnly)) return false;
   QImageWriter writer(&file, "bmp");
-  if (!writer.write(img_.convertToFormat(QImage::Format_RGB888))) {
+  // The last buffered bytes are written only at the flush; a failure there
+  // (disk full) would otherwise be committed as a cut bitmap.
+  if (!writer.write(img_.convertToFormat(QImage::Format_RGB888)) || !file.flush()) {
     file.cancelWriting();
     return false;
   }

@@ -23,6 +23,10 @@ Label& DocumentLabel(MainForm& f, int kind) {
   }
 }
 
+std::string MapSizeText(int width, int height) {
+  return "(" + std::to_string(width) + "x" + std::to_string(height) + ")";
+}
+
 void SetMemberLabel(Label& label, const std::string& name, const std::string& path) {
   label.caption = MemberLabelText(name);
   label.tooltip = path;

@@ -13,5 +13,7 @@ Label& DocumentLabel(MainForm& form, int kind);
 // limits 22 and 19.
 std::string MemberLabelText(const std::string& name);
 std::string ProjectLabelText(const std::string& name);
+// lblMapSize: "(40x25)".
+std::string MapSizeText(int width, int height);
 void SetMemberLabel(Label& label, const std::string& name, const std::string& path);
 void SetProjectLabel(Label& label, const std::string& name, const std::string& path);

@@ -108,3 +108,10 @@ void CommitTileEdit(App& a) {
   f.picTileData.scaledCopyFrom(f.picTileView, 0, 0, f.picTileData.width(), f.picTileData.height());
   RedrawMap(a);
 }
+
+void TakeEditedTileFromBrush(App& a) {
+  Picture corner(16, 16, a.frm.picTileSelected.backColor());
+  Picture::bitBlt(corner, 0, 0, 16, 16, a.frm.picTileSelected, 0, 0);
+  a.frm.picTileSelectedData.scaledCopyFrom(corner, 0, 0, a.frm.picTileSelectedData.width(),
+                                           a.frm.picTileSelectedData.height());
+}

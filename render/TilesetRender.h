@@ -14,5 +14,8 @@ std::string TilesetToBits(App& a);
 Bytes TilesetToBytes(App& a);
 // picTileSelectedData -> TilePixels, the edit grid and the character colour.
 void LoadTileEditor(App& a);
+// picTileSelectedData = the brush image's top-left 16 x 16 pixels halved: the
+// edited tile is the brush's top-left tile, whatever the brush's size.
+void TakeEditedTileFromBrush(App& a);
 // The edit grid -> the edited tile, brush, sheet and 1:1 image; then RedrawMap.
 void CommitTileEdit(App& a);

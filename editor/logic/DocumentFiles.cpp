@@ -191,8 +191,7 @@ void LoadDatamap(App& a, const std::string& pathRef) {
   a.st.DatamapPath = path;
   a.st.DatamapHasFile = true;
   AddMRU(a, kDatamap, a.st.DatamapPath);
-  a.frm.lblMapSize.caption =
-      "(" + std::to_string(a.st.MapWidth) + "x" + std::to_string(a.st.MapHeight) + ")";
+  a.frm.lblMapSize.caption = MapSizeText(a.st.MapWidth, a.st.MapHeight);
   SetMemberLabel(a.frm.lblMapName, a.st.DatamapFile, a.st.DatamapPath);
 }
 
@@ -224,11 +223,7 @@ void LoadColormap(App& a, const std::string& pathRef) {
   a.st.Colormap = *colormap;
 
   RenderTileset(a);
-  // The edited tile is the brush's top-left tile, whatever the brush's size.
-  Picture topLeft(16, 16);
-  Picture::bitBlt(topLeft, 0, 0, 16, 16, a.frm.picTileSelected, 0, 0);
-  a.frm.picTileSelectedData.scaledCopyFrom(topLeft, 0, 0, a.frm.picTileSelectedData.width(),
-                                           a.frm.picTileSelectedData.height());
+  TakeEditedTileFromBrush(a);
   LoadTileEditor(a);
   RedrawMap(a);
   ResetTileSelection(a);

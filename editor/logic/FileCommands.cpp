@@ -81,8 +81,7 @@ void loadCommand(App& a, int kind, bool clearsCopiedBlock, const std::string* in
 }
 
 void setMapSizeLabel(App& a) {
-  a.frm.lblMapSize.caption =
-      "(" + std::to_string(a.st.MapWidth) + "x" + std::to_string(a.st.MapHeight) + ")";
+  a.frm.lblMapSize.caption = MapSizeText(a.st.MapWidth, a.st.MapHeight);
 }
 
 struct SaveCommand {
@@ -154,15 +153,6 @@ void untieAsBlank(App& a, int kind, const std::string& name) {
   id.hasFile = false;
   id.name = name;
   id.path = AppPath() + "/" + name;
-}
-
-// The edited tile's 8 x 8 image from the top-left 16 x 16 pixels of the
-// doubled selected-tile picture.
-void repaintSelectedTileData(App& a) {
-  Picture corner(16, 16, a.frm.picTileSelected.backColor());
-  Picture::bitBlt(corner, 0, 0, 16, 16, a.frm.picTileSelected, 0, 0);
-  a.frm.picTileSelectedData.scaledCopyFrom(corner, 0, 0, a.frm.picTileSelectedData.width(),
-                                           a.frm.picTileSelectedData.height());
 }
 
 bool askMapSize(App& a) {
@@ -293,7 +283,7 @@ void mnuTilesetNew_Click(App& a) {
   a.frm.picTileView.resize(512, 128);
   a.frm.picTileView.clear();
   a.host->DoEvents();
-  repaintSelectedTileData(a);
+  TakeEditedTileFromBrush(a);
   LoadTileEditor(a);
   RedrawMap(a);
   untieAsBlank(a, kTileset, "TILE.Blank.prg");
@@ -326,7 +316,7 @@ void mnuCMapNew_Click(App& a) {
   a.st.Colormap[0] = 0x3D;
   a.st.Colormap[1] = 0x32;
   RenderTileset(a);
-  repaintSelectedTileData(a);
+  TakeEditedTileFromBrush(a);
   LoadTileEditor(a);
   RedrawMap(a);
   untieAsBlank(a, kColormap, "CMAP.Blank.prg");

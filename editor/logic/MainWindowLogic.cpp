@@ -75,8 +75,7 @@ void Form_Load(App& a, const std::string& commandLine) {
   st.MapWidth = 256;
   st.MapHeight = 128;
 
-  f.lblMapSize.caption =
-      "(" + std::to_string(st.MapWidth) + "x" + std::to_string(st.MapHeight) + ")";
+  f.lblMapSize.caption = MapSizeText(st.MapWidth, st.MapHeight);
   f.statusPanel[0] = "X = 1";
   f.statusPanel[1] = "Y = 1";
 

@@ -22,14 +22,6 @@ int16_t Snap(float v) {
 
 int TileUnder(const Shape& s) { return (s.top / kCell) * kSheetCols + s.left / kCell; }
 
-// The edited tile is the brush's top-left tile, halved to 1:1.
-void TakeEditedTile(MainForm& f) {
-  Picture corner(kCell, kCell);
-  Picture::bitBlt(corner, 0, 0, kCell, kCell, f.picTileSelected, 0, 0);
-  f.picTileSelectedData.scaledCopyFrom(corner, 0, 0, f.picTileSelectedData.width(),
-                                       f.picTileSelectedData.height());
-}
-
 void CopyBrushToHover(App& a) {
   if (!a.st.HoverPreview) return;
   Picture& hover = a.frm.picTileSelectedHover;
@@ -80,7 +72,7 @@ void SelectCursorBlock(App& a) {
   f.picTileSelected.clear();
   Picture::bitBlt(f.picTileSelected, 0, 0, w, h, f.picTileView, left, top);
   CopyBrushToHover(a);
-  TakeEditedTile(f);
+  TakeEditedTileFromBrush(a);
   f.picTileSelectedDataUndo.clear();
 
   f.shpTileCursor.width = kCell;
@@ -141,7 +133,7 @@ void ResetTileSelection(App& a) {
   f.picTileSelected.clear();
   Picture::bitBlt(f.picTileSelected, 0, 0, kCell, kCell, f.picTileView, 0, 0);
   CopyBrushToHover(a);
-  TakeEditedTile(f);
+  TakeEditedTileFromBrush(a);
   f.shpTileSelected.top = st.SelAnchorY;
   f.shpTileSelected.left = st.SelAnchorX;
   f.shpTileSelected.width = kCell;

@@ -18,21 +18,6 @@ class Settings : public AppTest {
   }
 };
 
-TEST_F(Settings, FirstRunWritesTheDefaultsThePlacementAndTheBuiltInPalette) {
-  LoadSettings(a);
-  EXPECT_EQ(readText(ini()),
-            "[Defaults]\nAskSave=False\nSelectColor=16744448\nDatatypeColor=65535\n"
-            "RandomFill1=75\nRandomFill2=20\nRandomFill3=5\n\n"
-            "[Files]\nProject=\nTilesDir=\nMapsDir=\nTile=\nMap=\n\n"
-            "[Window]\nSave=False\nState=2\nTop=1500\nLeft=3000\nWidth=15435\nHeight=12000\n\n"
-            "[ColorPalette]\nColor0=0,0,0\nColor1=255,255,255\nColor2=116,67,53\n"
-            "Color3=124,172,186\nColor4=123,72,144\nColor5=100,151,79\nColor6=64,50,133\n"
-            "Color7=191,205,122\nColor8=123,91,47\nColor9=79,69,0\nColor10=163,144,101\n"
-            "Color11=80,80,80\nColor12=120,120,120\nColor13=164,215,142\n"
-            "Color14=120,106,189\nColor15=159,159,159\n");
-  EXPECT_EQ(a.st.WindowState, 2);
-}
-
 TEST_F(Settings, MissingEmptyAndOddValuesLoadTheirFallbacks) {
   const struct {
     const char* ini;

@@ -17,6 +17,10 @@ struct Shape {  // a rectangle outline drawn over a picture
   bool visible = true;
 };
 
+// The tile under a frame's top-left corner on the tile sheet (32 tiles a row,
+// 16 x 16 pixels each): the selected tile when the frame is shpTileSelected.
+inline int TileUnder(const Shape& s) { return (s.top / 16) * 32 + s.left / 16; }
+
 struct Label {
   std::string caption, tooltip;
   bool visible = true;

@@ -34,8 +34,6 @@ void WriteBlock(ProgramState& st, int col, int row, int lastJ, int lastI, TileAt
       if (InDatamap(col + j, row + i)) st.DatamapAt(col + j, row + i) = tileAt(j, i);
 }
 
-int SelectedTile(const Shape& s) { return (s.top / kCell) * 32 + s.left / kCell; }
-
 void PaintBrush(App& a) {
   ProgramState& st = a.st;
   const Picture& brush = a.frm.picTileSelected;
@@ -46,7 +44,7 @@ void PaintBrush(App& a) {
     WriteBlock(st, col, row, st.TileBrushMaxX, st.TileBrushMaxY,
                [&](int j, int i) { return st.TileBrushAt(j, i); });
   } else {
-    const uint8_t tile = uint8_t(SelectedTile(a.frm.shpTileSelected));
+    const uint8_t tile = uint8_t(TileUnder(a.frm.shpTileSelected));
     WriteBlock(st, col, row, 0, 0, [&](int, int) { return tile; });
   }
 }

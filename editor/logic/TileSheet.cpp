@@ -20,7 +20,6 @@ int16_t Snap(float v) {
   return int16_t(kCell * std::clamp(cell, -2048.0, 2047.0));
 }
 
-int TileUnder(const Shape& s) { return (s.top / kCell) * kSheetCols + s.left / kCell; }
 
 void CopyBrushToHover(App& a) {
   if (!a.st.HoverPreview) return;

@@ -104,13 +104,8 @@ void PictureView::paintEvent(QPaintEvent* e) {
       for (const QRect& b : rest) painter.fillRect(b, QColor(toQRgb(pic_.backColor())));
     }
   }
-  for (const HoverOverlay& h : hovers_) {
-    if (h.shown.isEmpty()) continue;
-    for (const QRect& r : e->region()) {
-      const QRect c = r & h.shown;
-      if (!c.isEmpty()) painter.drawImage(c, h.picture->image(), c.translated(-h.shown.topLeft()));
-    }
-  }
+  // Shapes lie under the picture boxes of the same container: a hover preview
+  // covers the cursor frame it sits on.
   for (const ShapeOverlay& o : shapes_) {
     if (o.shown.isEmpty()) continue;
     const QRect& s = o.shown;
@@ -121,6 +116,13 @@ void PictureView::paintEvent(QPaintEvent* e) {
     painter.fillRect(QRect(s.left(), s.top(), 1, s.height()), c);
     painter.fillRect(QRect(s.right(), s.top(), 1, s.height()), c);
   }
+  for (const HoverOverlay& h : hovers_) {
+    if (h.shown.isEmpty()) continue;
+    for (const QRect& r : e->region()) {
+      const QRect c = r & h.shown;
+      if (!c.isEmpty()) painter.drawImage(c, h.picture->image(), c.translated(-h.shown.topLeft()));
+    }
+  }
 }
 
 void PictureView::mousePressEvent(QMouseEvent* e) {
@@ -129,6 +131,10 @@ void PictureView::mousePressEvent(QMouseEvent* e) {
     onMouseDown(b, modifierMask(e->modifiers()), float(e->position().x()),
                 float(e->position().y()));
 }
+
+// The second press of a double click is not a press of its own: the handlers
+// see down, up, (double click), up, so a double click paints or pastes once.
+void PictureView::mouseDoubleClickEvent(QMouseEvent* e) { e->accept(); }
 
 void PictureView::mouseMoveEvent(QMouseEvent* e) {
   if (onMouseMove)

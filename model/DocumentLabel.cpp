@@ -1,10 +1,18 @@
 #include "model/DocumentLabel.h"
 
+#include <QString>
+
 #include "model/MainForm.h"
 #include "model/ProgramState.h"
 
-static std::string shortened(const std::string& name, size_t limit, size_t keep) {
-  return name.size() < limit ? name : name.substr(0, keep) + "...";
+// Counted in characters, not bytes: a UTF-8 name is neither shortened early
+// nor cut inside a character.
+static std::string shortened(const std::string& name, qsizetype limit, qsizetype keep) {
+  const QList<uint> chars = QString::fromStdString(name).toUcs4();
+  if (chars.size() < limit) return name;
+  return QString::fromUcs4(reinterpret_cast<const char32_t*>(chars.constData()), keep)
+             .toStdString() +
+         "...";
 }
 
 std::string MemberLabelText(const std::string& name) { return shortened(name, 29, 26); }

@@ -187,6 +187,14 @@ TEST_F(MainWindowMouse, ADragPaintsEveryCellWithOneUndoSnapshot) {
   EXPECT_EQ(st().UndoLevel, 1);
 }
 
+TEST_F(MainWindowMouse, ADoubleClickPaintsWithOneUndoSnapshot) {
+  // What the window system sends: press, release, double click, release.
+  Click(map(), Cell(2, 2));
+  QTest::mouseDClick(map(), Qt::LeftButton, Qt::NoModifier, Cell(2, 2));
+  QTest::mouseRelease(map(), Qt::LeftButton, Qt::NoModifier, Cell(2, 2));
+  EXPECT_EQ(st().UndoLevel, 1);
+}
+
 TEST_F(MainWindowMouse, TwelveUndosAfterFourteenPressesRestoreTheMapAfterTheSecond) {
   Click(sheet(), Cell(1, 2));
   CellArray afterSecond{};

@@ -214,6 +214,9 @@ D64Error WriteFilesToD64(D64Model& m, D64Image& image, const std::vector<D64Sour
   // Until a slot's file is copied, the table holds its source name.
   const int count = static_cast<int>(sources.size());
   for (int i = 0; i < count; ++i) m.D64FileName[i] = sources[i].name;
+  // The blank image's first directory sector reads as eight nameless entries;
+  // the directory holds the sources and nothing else.
+  for (int i = count; i < kD64DirSlots; ++i) m.D64FileName[i].clear();
   for (int i = 0; i < count; ++i) {
     const D64Source& src = sources[i];
     const bool art = src.kind == D64Source::Kind::Art;
@@ -247,7 +250,7 @@ D64Error WriteD64(const std::string& path, const std::string& diskName, const st
   if (!file.open(QIODevice::WriteOnly) ||
       file.write(reinterpret_cast<const char*>(bytes.data()), static_cast<qint64>(bytes.size())) !=
           static_cast<qint64>(bytes.size()) ||
-      !file.commit())
+      !file.flush() || !file.commit())
     return "The disk image " + path + " could not be written.";
   return std::nullopt;
 }

@@ -1,6 +1,5 @@
 #include "d64/D64Writer.h"
 
-#include <QSaveFile>
 #include <QString>
 #include <algorithm>
 #include <cstdint>
@@ -8,6 +7,7 @@
 
 #include "d64/D64Allocator.h"
 #include "d64/D64Image.h"
+#include "model/Formats.h"
 
 namespace {
 
@@ -245,12 +245,7 @@ D64Error WriteD64(const std::string& path, const std::string& diskName, const st
                   const std::vector<D64Source>& sources, D64Model* model) {
   D64Image image;
   if (D64Error e = BuildD64(image, diskName, diskId, sources, model)) return e;
-  QSaveFile file(QString::fromStdString(path));
-  const auto& bytes = image.bytes();
-  if (!file.open(QIODevice::WriteOnly) ||
-      file.write(reinterpret_cast<const char*>(bytes.data()), static_cast<qint64>(bytes.size())) !=
-          static_cast<qint64>(bytes.size()) ||
-      !file.flush() || !file.commit())
+  if (!writeWholeFile(path, image.bytes()))
     return "The disk image " + path + " could not be written.";
   return std::nullopt;
 }

@@ -208,21 +208,11 @@ void MoveCursor(App& a, Shape& shape, int shift, float& x, float& y, int view) {
     }
     st.MouseCellX = Snap(x);
     st.MouseCellY = Snap(y);
-    int left, top;
-    if (st.MouseCellX >= st.SelAnchorX) {
-      left = st.SelAnchorX;
-      st.SelEndX = int16_t(st.MouseCellX + kCell);
-    } else {
-      left = st.MouseCellX;
-      st.SelEndX = int16_t(st.SelAnchorX + kCell);
-    }
-    if (st.MouseCellY >= st.SelAnchorY) {
-      top = st.SelAnchorY;
-      st.SelEndY = int16_t(st.MouseCellY + kCell);
-    } else {
-      top = st.MouseCellY;
-      st.SelEndY = int16_t(st.SelAnchorY + kCell);
-    }
+    // The rectangle spans the anchor cell and the current cell, whichever comes first.
+    const int left = std::min(st.MouseCellX, st.SelAnchorX);
+    const int top = std::min(st.MouseCellY, st.SelAnchorY);
+    st.SelEndX = int16_t(std::max(st.MouseCellX, st.SelAnchorX) + kCell);
+    st.SelEndY = int16_t(std::max(st.MouseCellY, st.SelAnchorY) + kCell);
     shape.top = top;
     shape.left = left;
     shape.width = st.SelEndX - left;

@@ -18,9 +18,8 @@ const std::array<int32_t, 16> kBuiltInPalette = {
     RGBColor(159, 159, 159)};
 
 const std::array<const char*, 16> kBuiltInPaletteText = {
-    "0,0,0",       "255,255,255", "116,67,53",   "124,172,186",
-    "123,72,144",  "100,151,79",  "64,50,133",   "191,205,122",
-    "123,91,47",   "79,69,0",     "163,144,101", "80,80,80",
+    "0,0,0",       "255,255,255", "116,67,53",   "124,172,186", "123,72,144",  "100,151,79",
+    "64,50,133",   "191,205,122", "123,91,47",   "79,69,0",     "163,144,101", "80,80,80",
     "120,120,120", "164,215,142", "120,106,189", "159,159,159"};
 
 namespace {
@@ -78,8 +77,8 @@ bool ParsePaletteColor(App& a, const std::string& text, const std::string& label
   if (p.fault != PaletteEntryParse::None) {
     static const char* names[] = {"", "RED", "GREEN", "BLUE"};
     if (a.prompts)
-      a.prompts->MsgBox(std::string("Invalid ") + names[p.fault] + " in " + label + "!",
-                        vbCritical, "Palette Load Error");
+      a.prompts->MsgBox(std::string("Invalid ") + names[p.fault] + " in " + label + "!", vbCritical,
+                        "Palette Load Error");
     return false;
   }
   red = p.red;
@@ -90,9 +89,10 @@ bool ParsePaletteColor(App& a, const std::string& text, const std::string& label
 
 void LoadPaletteINI(App& a, const std::string& path) {
   a.st.Palette = kBuiltInPalette;
+  const IniSnapshot ini(path);
   for (int i = 0; i < 16; ++i) {
     std::string key = "Color" + std::to_string(i);
-    std::string text = GetPrivateProfileString("ColorPalette", key, "", path);
+    std::string text = ini.get("ColorPalette", key, "");
     if (!text.empty()) {
       int r = 0, g = 0, b = 0;
       a.st.Palette[size_t(i)] = ParsePaletteColor(a, text, key, r, g, b) ? RGBColor(r, g, b) : 0;

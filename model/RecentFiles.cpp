@@ -19,9 +19,10 @@ bool validKind(int kind) { return kind >= 0 && kind <= 4; }
 }  // namespace
 
 void LoadMRU(App& a, const std::string& path) {
+  const IniSnapshot ini(path);
   for (int i = 0; i < 5; ++i)
     for (int k = 0; k < 5; ++k)
-      Identity(a.st, k).mru[size_t(i)] = GetPrivateProfileString("MRU", slotKey(k, i), "", path);
+      Identity(a.st, k).mru[size_t(i)] = ini.get("MRU", slotKey(k, i), "");
 }
 
 void AddMRU(App& a, int kind, const std::string& path) {
@@ -35,9 +36,9 @@ void AddMRU(App& a, int kind, const std::string& path) {
     while (k < 5 && list[size_t(k)] != path) ++k;
     for (int j = (k < 5 ? k : 4); j >= 1; --j) list[size_t(j)] = list[size_t(j - 1)];
     list[0] = path;
-    const std::string settings = SettingsPath();
-    for (int i = 0; i < 5; ++i)
-      WritePrivateProfileString("MRU", slotKey(kind, i), list[size_t(i)], settings);
+    std::vector<IniKey> keys;
+    for (int i = 0; i < 5; ++i) keys.push_back({"MRU", slotKey(kind, i), list[size_t(i)]});
+    WritePrivateProfileStrings(keys, SettingsPath());
   }
   for (int k = 0; k < 5; ++k) RefreshMRUMenu(a, k);
 }

@@ -25,9 +25,9 @@ const char* flagText(bool v) { return v ? "True" : "False"; }
 
 // One key read: the converted text, or the fallback when the read gives "".
 struct Reader {
-  std::string path;
+  IniSnapshot ini;
   std::string get(const char* section, const char* key, const std::string& def) const {
-    return GetPrivateProfileString(section, key, def, path);
+    return ini.get(section, key, def);
   }
   bool flag(const char* section, const char* key, const char* def) const {
     std::string t = get(section, key, def);
@@ -52,7 +52,7 @@ std::string SettingsPath() { return AppPath() + "/Mosaicwright.ini"; }
 void LoadSettings(App& a) {
   const std::string path = SettingsPath();
   ProgramState& st = a.st;
-  Reader r{path};
+  const Reader r{IniSnapshot(path)};
 
   st.AskSave = r.flag("Defaults", "AskSave", "False");
   st.SelectColor = r.long32("Defaults", "SelectColor", "16744448", 16744448);
@@ -86,17 +86,20 @@ void LoadSettings(App& a) {
   // then writes them as the fresh file.
   if (!QFileInfo(QString::fromStdString(path)).isFile()) {
     SaveSettings(a);
+    std::vector<IniKey> colours;
     for (int i = 0; i < 16; ++i)
-      WritePrivateProfileString("ColorPalette", "Color" + std::to_string(i),
-                                kBuiltInPaletteText[size_t(i)], path);
+      colours.push_back(
+          {"ColorPalette", "Color" + std::to_string(i), kBuiltInPaletteText[size_t(i)]});
+    WritePrivateProfileStrings(colours, path);
   }
 }
 
 void SaveSettings(App& a) {
   const std::string path = SettingsPath();
   const ProgramState& st = a.st;
+  std::vector<IniKey> keys;
   auto put = [&](const char* section, const char* key, const std::string& value) {
-    WritePrivateProfileString(section, key, value, path);
+    keys.push_back({section, key, value});
   };
   put("Defaults", "AskSave", flagText(st.AskSave));
   put("Defaults", "SelectColor", std::to_string(st.SelectColor));
@@ -115,9 +118,11 @@ void SaveSettings(App& a) {
   put("Window", "Left", std::to_string(st.WindowLeft));
   put("Window", "Width", std::to_string(st.WindowWidth));
   put("Window", "Height", std::to_string(st.WindowHeight));
+  WritePrivateProfileStrings(keys, path);
 }
 
 void LoadDatatypeNames(App& a, const std::string& path) {
+  const IniSnapshot ini(path);
   ListBox& list = a.frm.lstDatatypes;
   list.items.clear();
   list.items.reserve(256);
@@ -125,7 +130,7 @@ void LoadDatatypeNames(App& a, const std::string& path) {
     char key[8], prefix[8];
     std::snprintf(key, sizeof key, "D%03d", v);
     std::snprintf(prefix, sizeof prefix, "%02X = ", v);
-    std::string name = GetPrivateProfileString("DataTypes", key, "", path);
+    std::string name = ini.get("DataTypes", key, "");
     list.items.push_back(prefix + (name.empty() ? std::string("UNDEFINED") : name));
   }
   list.listIndex = 0;

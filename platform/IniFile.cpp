@@ -126,9 +126,8 @@ std::optional<std::string> iniSetKey(const std::string& text, const std::string&
 
   std::vector<Line> lines = splitLines(text);
   size_t firstLf = text.find('\n');
-  std::string eol = (firstLf != std::string::npos && firstLf > 0 && text[firstLf - 1] == '\r')
-                        ? "\r\n"
-                        : "\n";
+  std::string eol =
+      (firstLf != std::string::npos && firstLf > 0 && text[firstLf - 1] == '\r') ? "\r\n" : "\n";
   const std::string keyLine = key + "=" + value;
 
   bool inSection = false, inFirstBlock = false, sectionSeen = false;
@@ -183,26 +182,47 @@ std::string GetPrivateProfileString(const std::string& section, const std::strin
 
 bool WritePrivateProfileString(const std::string& section, const std::string& key,
                                const std::string& value, const std::string& path) {
+  return WritePrivateProfileStrings({{section, key, value}}, path);
+}
+
+IniSnapshot::IniSnapshot(const std::string& path) : text_(readFile(path)) {}
+
+std::string IniSnapshot::get(const std::string& section, const std::string& key,
+                             const std::string& def) const {
+  if (!text_) return def;
+  return iniLookup(*text_, section, key).value_or(def);
+}
+
+bool WritePrivateProfileStrings(const std::vector<IniKey>& keys, const std::string& path) {
   QString qpath = QString::fromStdString(path);
+  const bool existed = QFileInfo::exists(qpath);
   std::string old;
-  if (QFileInfo::exists(qpath)) {
-    // A file we cannot read whole must not be replaced by the one key.
+  if (existed) {
+    // A file we cannot read whole must not be replaced by the new keys.
     std::optional<std::string> text = readFile(path);
     if (!text) return false;
     old = std::move(*text);
   }
-  std::optional<std::string> updated = iniSetKey(old, section, key, value);
-  if (!updated) return false;
-  if (*updated == old && QFileInfo::exists(qpath)) return true;
+  bool allTaken = true;
+  std::string updated = old;
+  for (const IniKey& k : keys) {
+    std::optional<std::string> next = iniSetKey(updated, k.section, k.key, k.value);
+    if (next)
+      updated = std::move(*next);
+    else
+      allTaken = false;
+  }
+  if (updated == old && (existed || !allTaken)) return allTaken;
 
   QSaveFile f(qpath);
   // A writable file in a folder we may not create files in still takes the write.
   f.setDirectWriteFallback(true);
   if (!f.open(QIODevice::WriteOnly)) return false;
-  QByteArray bytes = QByteArray::fromStdString(*updated);
-  if (f.write(bytes) != bytes.size()) {
+  QByteArray bytes = QByteArray::fromStdString(updated);
+  // Flushed before the commit: bytes that fail only then must not replace the file.
+  if (f.write(bytes) != bytes.size() || !f.flush()) {
     f.cancelWriting();
     return false;
   }
-  return f.commit();
+  return f.commit() && allTaken;
 }

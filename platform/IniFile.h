@@ -1,6 +1,7 @@
 #pragma once
 #include <optional>
 #include <string>
+#include <vector>
 
 // The private-profile INI operations the program relies on, on any INI file.
 //
@@ -17,6 +18,25 @@ std::string GetPrivateProfileString(const std::string& section, const std::strin
 // holding CR or LF, which would inject lines.
 bool WritePrivateProfileString(const std::string& section, const std::string& key,
                                const std::string& value, const std::string& path);
+
+// A file read once for many lookups, with GetPrivateProfileString's answers
+// as of the moment it was read (start-up reads hundreds of keys).
+class IniSnapshot {
+ public:
+  explicit IniSnapshot(const std::string& path);
+  std::string get(const std::string& section, const std::string& key, const std::string& def) const;
+
+ private:
+  std::optional<std::string> text_;
+};
+
+// Several keys set as WritePrivateProfileString would set them one after the
+// other, but with one read and one write of the file. A refused key is left
+// out (and makes the result false); the others are still written.
+struct IniKey {
+  std::string section, key, value;
+};
+bool WritePrivateProfileStrings(const std::vector<IniKey>& keys, const std::string& path);
 
 // The same two operations on the text of an INI file, without the file: the
 // value when the section and key are present, and the whole new text after

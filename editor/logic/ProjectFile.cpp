@@ -29,9 +29,10 @@ void LoadProject(App& a, const std::string& path) {
   ProgramState& st = a.st;
   // Every member takes its path from the file before any is loaded: a missing
   // member keeps its data but is renamed after the file it should have come from.
+  const IniSnapshot project(path);
   for (int kind : {kDatamap, kDatatype, kTileset, kColormap}) {
     DocIdentity id = Identity(st, kind);
-    id.path = GetPrivateProfileString("Files", DocTag(kind), "", path);
+    id.path = project.get("Files", DocTag(kind), "");
     id.name = id.path.empty() ? std::string() : FileNameOf(id.path);
   }
   st.ProjectHasFile = true;

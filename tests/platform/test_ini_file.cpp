@@ -64,6 +64,10 @@ TEST_F(IniFileTest, LineBreaksAnywhereAreRefusedAndNothingIsWritten) {
   const std::string fresh = dir.filePath("fresh.ini").toStdString();
   EXPECT_FALSE(WritePrivateProfileString("A", "k", "x\ny", fresh));
   EXPECT_FALSE(QFile::exists(QString::fromStdString(fresh)));
+  // In a batch the refused key is left out and the others are still written.
+  EXPECT_FALSE(WritePrivateProfileStrings(
+      {{"Files", "Map", "/m.prg"}, {"Files", "Tile", "/x\ny"}, {"Window", "Save", "True"}}, ini));
+  EXPECT_EQ(readText(ini), "[Files]\nTile=/a.prg\nMap=/m.prg\n\n[Window]\nSave=True\n");
 }
 
 }  // namespace

@@ -13,13 +13,6 @@ namespace {
 constexpr int kCell = 16;
 constexpr int kRed = 255;
 
-// The top-left pixel of the cell under v. Far-off positions are held inside
-// the 16-bit range the cell variables have.
-int16_t Snap(float v) {
-  const double cell = std::floor(double(v) / kCell);
-  return int16_t(kCell * std::clamp(cell, -2048.0, 2047.0));
-}
-
 bool InDatamap(int col, int row) {
   return col >= 0 && col < kMapCols && row >= 0 && row < kMapRows;
 }
@@ -37,8 +30,8 @@ void WriteBlock(ProgramState& st, int col, int row, int lastJ, int lastI, TileAt
 void PaintBrush(App& a) {
   ProgramState& st = a.st;
   const Picture& brush = a.frm.picTileSelected;
-  Picture::bitBlt(a.frm.picMap, st.MouseCellX, st.MouseCellY, brush.width(), brush.height(),
-                  brush, 0, 0);
+  Picture::bitBlt(a.frm.picMap, st.MouseCellX, st.MouseCellY, brush.width(), brush.height(), brush,
+                  0, 0);
   const int col = st.MouseCellX / kCell, row = st.MouseCellY / kCell;
   if (st.TileBrushMaxX != 0 || st.TileBrushMaxY != 0) {
     WriteBlock(st, col, row, st.TileBrushMaxX, st.TileBrushMaxY,
@@ -52,10 +45,10 @@ void PaintBrush(App& a) {
 void PasteBuffer(App& a) {
   ProgramState& st = a.st;
   const Picture& block = a.frm.picMapBuffer;
-  Picture::bitBlt(a.frm.picMap, st.MouseCellX, st.MouseCellY, block.width(), block.height(),
-                  block, 0, 0);
-  WriteBlock(st, st.MouseCellX / kCell, st.MouseCellY / kCell, st.MapBufferMaxX,
-             st.MapBufferMaxY, [&](int j, int i) { return st.MapBufferAt(j, i); });
+  Picture::bitBlt(a.frm.picMap, st.MouseCellX, st.MouseCellY, block.width(), block.height(), block,
+                  0, 0);
+  WriteBlock(st, st.MouseCellX / kCell, st.MouseCellY / kCell, st.MapBufferMaxX, st.MapBufferMaxY,
+             [&](int j, int i) { return st.MapBufferAt(j, i); });
 }
 
 void PaintDatatype(App& a) {
@@ -131,16 +124,21 @@ void PressFromHover(App& a, Picture& hover, int button, int shift) {
 
 }  // namespace
 
+int16_t SnapToCell(float v) {
+  const double cell = std::floor(double(v) / kCell);
+  return int16_t(kCell * std::clamp(cell, -2048.0, 2047.0));
+}
+
 void picMap_MouseDown(App& a, int button, int shift, float x, float y) {
   ProgramState& st = a.st;
-  st.MouseCellX = Snap(x);
-  st.MouseCellY = Snap(y);
+  st.MouseCellX = SnapToCell(x);
+  st.MouseCellY = SnapToCell(y);
   if (button == 1) {
     PaintAtMouse(a, shift, true);
   } else if (button == 2 && !st.DatatypeMode) {
     st.Selecting = true;
-    st.SelAnchorX = Snap(x);
-    st.SelAnchorY = Snap(y);
+    st.SelAnchorX = SnapToCell(x);
+    st.SelAnchorY = SnapToCell(y);
   }
 }
 
@@ -206,8 +204,8 @@ void MoveCursor(App& a, Shape& shape, int shift, float& x, float& y, int view) {
       st.Selecting = false;
       return;
     }
-    st.MouseCellX = Snap(x);
-    st.MouseCellY = Snap(y);
+    st.MouseCellX = SnapToCell(x);
+    st.MouseCellY = SnapToCell(y);
     // The rectangle spans the anchor cell and the current cell, whichever comes first.
     const int left = std::min(st.MouseCellX, st.SelAnchorX);
     const int top = std::min(st.MouseCellY, st.SelAnchorY);
@@ -225,8 +223,8 @@ void MoveCursor(App& a, Shape& shape, int shift, float& x, float& y, int view) {
     return;
   }
 
-  st.MouseCellX = Snap(x);
-  st.MouseCellY = Snap(y);
+  st.MouseCellX = SnapToCell(x);
+  st.MouseCellY = SnapToCell(y);
   st.SelEndX = int16_t(st.MouseCellX + kCell);
   st.SelEndY = int16_t(st.MouseCellY + kCell);
   shape.top = st.MouseCellY;

@@ -1,7 +1,14 @@
 #pragma once
 
+#include <cstdint>
+
 struct App;
 struct Shape;
+
+// The top-left pixel of the cell under v (16 x floor(v / 16)), on the map and
+// the tile sheet alike. Far-off positions are held inside the 16-bit range the
+// cell variables have.
+int16_t SnapToCell(float v);
 
 // Mouse codes: button 1 left, 2 right, 4 middle (a move: the sum held);
 // shift mask 1 Shift, 2 Ctrl, 4 Alt. Every test compares the whole value.

@@ -15,12 +15,6 @@ constexpr int kCell = 16;
 constexpr int kSheetCols = 32;
 constexpr int kRed = 255;
 
-int16_t Snap(float v) {
-  const double cell = std::floor(double(v) / kCell);
-  return int16_t(kCell * std::clamp(cell, -2048.0, 2047.0));
-}
-
-
 void CopyBrushToHover(App& a) {
   if (!a.st.HoverPreview) return;
   Picture& hover = a.frm.picTileSelectedHover;
@@ -105,8 +99,8 @@ void SelectCursorBlock(App& a) {
 void picTileView_MouseDown(App& a, int button, int shift, float x, float y) {
   ProgramState& st = a.st;
   if (st.DatatypeMode) return;
-  st.SelAnchorX = Snap(x);
-  st.SelAnchorY = Snap(y);
+  st.SelAnchorX = SnapToCell(x);
+  st.SelAnchorY = SnapToCell(y);
   if (button == 2 && shift != 2 && st.RandomFillStep == 0) st.Selecting = true;
 }
 

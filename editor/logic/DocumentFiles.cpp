@@ -29,6 +29,13 @@ void showCannotRead(App& a, const std::string& kind, const std::string& path) {
   showLoadError(a, kind, "Cannot read " + kind + " file (" + path + ")!");
 }
 
+// The whole file, or nothing after telling the user it cannot be read.
+std::optional<Bytes> readOrReport(App& a, const std::string& kind, const std::string& path) {
+  std::optional<Bytes> file = readWholeFile(path);
+  if (!file) showCannotRead(a, kind, path);
+  return file;
+}
+
 void showCannotWrite(App& a, const std::string& kind, const std::string& path) {
   a.prompts->MsgBox("Cannot write " + kind + " file (" + path + ")!", vbCritical,
                     kind + " Save Error");
@@ -79,11 +86,8 @@ void LoadTileset(App& a, const std::string& pathRef) {
                   "Invalid Tileset Type (" + path + ") must be (PRG, CHR or BMP)");
     return;
   }
-  const std::optional<Bytes> file = readWholeFile(path);
-  if (!file) {
-    showCannotRead(a, "Tileset", path);
-    return;
-  }
+  const std::optional<Bytes> file = readOrReport(a, "Tileset", path);
+  if (!file) return;
 
   if (form == TilesetForm::Bmp) {
     const TilesheetBitmap bmp = decodeTilesheetBmp(*file);
@@ -167,11 +171,8 @@ bool SaveTileset(App& a, const std::string& pathRef) {
 
 void LoadDatamap(App& a, const std::string& pathRef) {
   const std::string path = pathRef;
-  const std::optional<Bytes> file = readWholeFile(path);
-  if (!file) {
-    showCannotRead(a, "Datamap", path);
-    return;
-  }
+  const std::optional<Bytes> file = readOrReport(a, "Datamap", path);
+  if (!file) return;
   const std::optional<DatamapData> d = decodeDatamap(*file);
   if (!d) {
     showLoadError(a, "Datamap", "Invalid Datamap File (" + path + ")!");
@@ -208,11 +209,8 @@ bool SaveDatamap(App& a, const std::string& path) {
 
 void LoadColormap(App& a, const std::string& pathRef) {
   const std::string path = pathRef;
-  const std::optional<Bytes> file = readWholeFile(path);
-  if (!file) {
-    showCannotRead(a, "Colormap", path);
-    return;
-  }
+  const std::optional<Bytes> file = readOrReport(a, "Colormap", path);
+  if (!file) return;
   const auto colormap = decodeColormap(*file);
   if (!colormap) {
     showLoadError(a, "Colormap",
@@ -244,11 +242,8 @@ bool SaveColormap(App& a, const std::string& path) {
 
 void LoadDatatype(App& a, const std::string& pathRef) {
   const std::string path = pathRef;
-  const std::optional<Bytes> file = readWholeFile(path);
-  if (!file) {
-    showCannotRead(a, "Datatype", path);
-    return;
-  }
+  const std::optional<Bytes> file = readOrReport(a, "Datatype", path);
+  if (!file) return;
   a.st.DatatypeMap = decodeDatatype(*file);
   a.st.DatatypeFile = FileNameOf(path);
   a.st.DatatypePath = path;

@@ -9,6 +9,7 @@
 #include "editor/logic/FileCommands.h"
 #include "editor/logic/MainWindowLogic.h"
 #include "editor/logic/MapEditing.h"
+#include "editor/logic/ProjectCommands.h"
 #include "editor/logic/Zoom.h"
 
 namespace {
@@ -107,6 +108,10 @@ using Command = std::function<void(App&)>;
 
 std::map<std::string, Command> menuCommands() {
   std::map<std::string, Command> c{
+      {"mnuProjectNew", mnuProjectNew_Click},
+      {"mnuProjectLoad", mnuProjectLoad_Click},
+      {"mnuProjectSave", [](App& a) { mnuProjectSave_Click(a); }},
+      {"mnuProjectSaveAs", [](App& a) { mnuProjectSaveAs_Click(a); }},
       {"mnuDatamapNew", mnuDatamapNew_Click},
       {"mnuDatamapLoad", mnuDatamapLoad_Click},
       {"mnuDatamapSave", [](App& a) { mnuDatamapSave_Click(a); }},
@@ -140,6 +145,7 @@ std::map<std::string, Command> menuCommands() {
   };
   for (int i = 0; i < 5; ++i) {
     const std::string n = "(" + std::to_string(i) + ")";
+    c["mnuMWJMRU" + n] = [i](App& a) { mnuMWJMRU_Click(a, i); };
     c["mnuMWRTMRU" + n] = [i](App& a) { mnuMWRTMRU_Click(a, i); };
     c["mnuTYPEMRU" + n] = [i](App& a) { mnuTYPEMRU_Click(a, i); };
     c["mnuTILEMRU" + n] = [i](App& a) { mnuTILEMRU_Click(a, i); };

@@ -193,6 +193,16 @@ std::string IniSnapshot::get(const std::string& section, const std::string& key,
   return iniLookup(*text_, section, key).value_or(def);
 }
 
+bool IniSnapshot::hasSection(const std::string& section) const {
+  if (!text_) return false;
+  const std::vector<Line> lines = splitLines(*text_);
+  for (size_t i = 0; i < lines.size(); ++i) {
+    const Parsed p = parseLine(lines[i].text, i == 0);
+    if (p.kind == Kind::Section && sameName(p.name, section)) return true;
+  }
+  return false;
+}
+
 bool WritePrivateProfileStrings(const std::vector<IniKey>& keys, const std::string& path) {
   QString qpath = QString::fromStdString(path);
   const bool existed = QFileInfo::exists(qpath);

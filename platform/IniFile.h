@@ -25,6 +25,10 @@ class IniSnapshot {
  public:
   explicit IniSnapshot(const std::string& path);
   std::string get(const std::string& section, const std::string& key, const std::string& def) const;
+  // Whether the file could be read, and whether it holds [section]: a file
+  // that is not of the expected kind reads like one with every key missing.
+  bool readable() const { return text_.has_value(); }
+  bool hasSection(const std::string& section) const;
 
  private:
   std::optional<std::string> text_;

@@ -16,6 +16,3 @@ bool SaveColormap(App& a, const std::string& path);
 void LoadDatatype(App& a, const std::string& path);
 bool SaveDatatype(App& a, const std::string& path);
 bool ExportDatatype(App& a, const std::string& path);
-// Reads the project file's four member paths and loads every member that
-// exists; one message lists the members whose files are missing.
-void LoadProject(App& a, const std::string& path);

@@ -8,6 +8,7 @@
 
 #include "editor/logic/DocumentFiles.h"
 #include "editor/logic/FileCommands.h"
+#include "editor/logic/ProjectFile.h"
 #include "editor/logic/TileSheet.h"
 #include "model/App.h"
 #include "model/DocumentLabel.h"

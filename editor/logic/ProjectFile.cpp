@@ -1,3 +1,7 @@
+#include "editor/logic/ProjectFile.h"
+
+#include <vector>
+
 #include "editor/logic/DocumentFiles.h"
 #include "model/App.h"
 #include "model/DocumentLabel.h"
@@ -23,14 +27,34 @@ const Member kMembers[] = {
     {kTileset, "Tileset file (", LoadTileset},
 };
 
+// The key order of the file, which is also the order of ProjectMembers.
+constexpr int kKeyOrder[] = {kDatamap, kDatatype, kTileset, kColormap};
+
+void refuse(App& a, const std::string& text) {
+  a.prompts->MsgBox(text, vbOKOnly + vbCritical, "Project Load Error");
+}
+
 }  // namespace
 
-void LoadProject(App& a, const std::string& path) {
+bool LoadProject(App& a, const std::string& pathRef) {
+  // The caller may pass a recent-file entry, which AddMRU moves.
+  const std::string path = pathRef;
   ProgramState& st = a.st;
+  // Taken as an empty project, a missing or foreign file would untie every
+  // member from its file and tie the project to something that is no project.
+  if (!FileExists(path)) {
+    refuse(a, "Project file [" + path + "] does not exist!");
+    return false;
+  }
+  const IniSnapshot project(path);
+  if (!project.readable() || !project.hasSection("Files")) {
+    refuse(a, "Invalid Project File (" + path + ")!");
+    return false;
+  }
+
   // Every member takes its path from the file before any is loaded: a missing
   // member keeps its data but is renamed after the file it should have come from.
-  const IniSnapshot project(path);
-  for (int kind : {kDatamap, kDatatype, kTileset, kColormap}) {
+  for (int kind : kKeyOrder) {
     DocIdentity id = Identity(st, kind);
     id.path = project.get("Files", DocTag(kind), "");
     id.name = id.path.empty() ? std::string() : FileNameOf(id.path);
@@ -54,4 +78,16 @@ void LoadProject(App& a, const std::string& path) {
   // The labels and the redrawn views show before the message does.
   a.host->DoEvents();
   if (!report.empty()) a.prompts->MsgBox(report, vbOKOnly + vbCritical, "Project Load Error");
+  return true;
+}
+
+bool WriteProjectFile(const ProjectMembers& members, const std::string& path) {
+  std::vector<IniKey> keys;
+  for (size_t i = 0; i < members.size(); ++i) {
+    // A path the file cannot hold on one line would leave a project that
+    // records some members only.
+    if (members[i].find_first_of("\r\n") != std::string::npos) return false;
+    keys.push_back({"Files", DocTag(kKeyOrder[i]), members[i]});
+  }
+  return WritePrivateProfileStrings(keys, path);
 }

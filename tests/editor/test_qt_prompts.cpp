@@ -7,5 +7,6 @@ TEST(FileDialogFilters, EachPairBecomesOneQtFilterListingUpperCaseToo) {
             QStringList{"Datamap (*.map *.MAP *.prg *.PRG)"});
   EXPECT_EQ(QtPrompts::qtFilters("Bitmaps (*.bmp)|*.bmp|All Files (*.*)|*.*|"),
             (QStringList{"Bitmaps (*.bmp *.BMP)", "All Files (*.*)"}));
+  EXPECT_EQ(QtPrompts::qtFilters("Project (.mwj)|*.mwj"), QStringList{"Project (*.mwj *.MWJ)"});
   EXPECT_TRUE(QtPrompts::qtFilters("").isEmpty());
 }

@@ -1,4 +1,4 @@
-#include "editor/logic/DocumentFiles.h"
+#include "editor/logic/ProjectFile.h"
 #include "support/TestApp.h"
 
 namespace {
@@ -53,4 +53,33 @@ TEST_F(ProjectFile, MissingMembersAreReportedTogetherAndKeepTheirData) {
   // An empty key empties the member's name and path and loads nothing.
   EXPECT_EQ(a.st.DatamapPath, "");
   EXPECT_EQ(a.st.DatamapFile, "");
+}
+
+TEST_F(ProjectFile, AFileWithWindowsLineEndsAndUpperCaseNamesLoads) {
+  std::vector<uint8_t> colours{0x00, 0xC0};
+  colours.resize(258, 5);
+  writeBytes(path("k.prg"), colours);
+  writeText(path("level.mwj"), "[FILES]\r\nmwrt=\r\nCmap = " + path("k.prg") + "\r\n");
+  EXPECT_TRUE(LoadProject(a, path("level.mwj")));
+  EXPECT_EQ(a.st.ColormapPath, path("k.prg"));  // no CR left on the value
+  EXPECT_TRUE(a.st.ColormapHasFile);
+  EXPECT_EQ(a.st.Colormap[2], 5);
+}
+
+TEST_F(ProjectFile, ANewFileHoldsTheSectionAndTheFourKeysInOrder) {
+  EXPECT_TRUE(WriteProjectFile({"/m/a.map", "", "/t/c.chr", "/k/d.prg"}, path("new.mwj")));
+  EXPECT_EQ(readText(path("new.mwj")),
+            "[Files]\nMWRT=/m/a.map\nTYPE=\nTILE=/t/c.chr\nCMAP=/k/d.prg\n");
+}
+
+TEST_F(ProjectFile, WritingIntoAnExistingFileKeepsEveryOtherLine) {
+  writeText(path("old.mwj"), "; mine\r\n[Notes]\r\nby=me\r\n[Files]\r\nTILE=old\r\nExtra=1\r\n"
+                             "\r\n[More]\r\nx=y\r\n");
+  EXPECT_TRUE(WriteProjectFile({"/m", "/y", "/t", "/k"}, path("old.mwj")));
+  EXPECT_EQ(readText(path("old.mwj")),
+            "; mine\r\n[Notes]\r\nby=me\r\n[Files]\r\nTILE=/t\r\nExtra=1\r\nMWRT=/m\r\nTYPE=/y\r\n"
+            "CMAP=/k\r\n\r\n[More]\r\nx=y\r\n");
+  // A path the file cannot hold on one line writes none of the four.
+  EXPECT_FALSE(WriteProjectFile({"/a", "/b\nTILE=/x", "/c", "/d"}, path("old.mwj")));
+  EXPECT_EQ(readText(path("old.mwj")).find("/a"), std::string::npos);
 }

@@ -58,13 +58,17 @@ TEST_F(Startup, MissingStartupFilesAreReportedTheDatamapOnlyWhenBothAre) {
 }
 
 TEST_F(Startup, OnlyAProjectOnTheCommandLineIsOpened) {
-  // An opened project replaces the start-up tileset, and so its message.
+  // A project named there replaces the start-up tileset, and so its message;
+  // one that does not exist is reported and ties the program to nothing.
   using Case = std::pair<const char*, bool>;  // command line, a project opened
   for (auto [arg, project] : {Case{"a.mwj", true}, Case{"A.MWJ", true}, Case{"\"a.Mwj\"", true},
                               Case{"a.mwjx", false}, Case{"a.txt", false}, Case{"j", false}}) {
-    if (!project) prompts.answerMsgBox(vbOK);
+    prompts.answerMsgBox(vbOK);
     startOver("[Files]\nTile=" + path("gone.prg") + "\n", arg);
-    EXPECT_EQ(prompts.shown().size(), project ? 0u : 1u) << arg;
+    ASSERT_EQ(prompts.shown().size(), 1u) << arg;
+    EXPECT_EQ(prompts.last().title, project ? "Project Load Error" : "Default Load Error") << arg;
+    EXPECT_EQ(a.st.ProjectName, "Blank.mwj") << arg;
+    EXPECT_FALSE(a.st.ProjectHasFile) << arg;
   }
 }
 

@@ -1,0 +1,11 @@
+#pragma once
+
+#include "editor/logic/FileCommands.h"
+
+struct App;
+
+void mnuProjectNew_Click(App& a);
+void mnuProjectLoad_Click(App& a);
+SaveResult mnuProjectSave_Click(App& a);
+SaveResult mnuProjectSaveAs_Click(App& a);
+void mnuMWJMRU_Click(App& a, int index);

@@ -1,0 +1,21 @@
+#pragma once
+#include <array>
+#include <string>
+
+struct App;
+
+// Reads the project file's four member paths and loads every member that
+// exists; one message lists the members whose files are missing. A path that
+// names no file, or a file without a [Files] section, is refused with a
+// message and changes nothing. Returns whether the project was loaded.
+bool LoadProject(App& a, const std::string& path);
+
+// The member paths a project file records, in the order of its keys MWRT,
+// TYPE, TILE, CMAP (datamap, datatype layer, tileset, colormap); "" for a
+// member without a file.
+using ProjectMembers = std::array<std::string, 4>;
+
+// Sets the four keys of section Files in the file at path, leaving every other
+// section and line of an existing file as it was. False when the file cannot
+// take them; then nothing is written.
+bool WriteProjectFile(const ProjectMembers& members, const std::string& path);

@@ -246,6 +246,6 @@ D64Error WriteD64(const std::string& path, const std::string& diskName, const st
   D64Image image;
   if (D64Error e = BuildD64(image, diskName, diskId, sources, model)) return e;
   if (!writeWholeFile(path, image.bytes()))
-    return "The disk image " + path + " could not be written.";
+    return "Cannot write D64 file (" + path + ")!";
   return std::nullopt;
 }

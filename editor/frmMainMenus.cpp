@@ -6,6 +6,7 @@
 #include <functional>
 
 #include "editor/frmMain.h"
+#include "editor/logic/D64Export.h"
 #include "editor/logic/FileCommands.h"
 #include "editor/logic/MainWindowLogic.h"
 #include "editor/logic/MapEditing.h"
@@ -132,6 +133,7 @@ std::map<std::string, Command> menuCommands() {
       {"mnuCMapLoad", mnuCMapLoad_Click},
       {"mnuCMapSave", [](App& a) { mnuCMapSave_Click(a); }},
       {"mnuCMapSaveAs", [](App& a) { mnuCMapSaveAs_Click(a); }},
+      {"mnuD64Extract", mnuD64Extract_Click},
       {"mnuLoadPalette", mnuLoadPalette_Click},
       {"mnuUndo", mnuUndo_Click},
       {"mnuZoom100", mnuZoom100_Click},

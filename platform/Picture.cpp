@@ -1,5 +1,6 @@
 #include "platform/Picture.h"
 
+#include <QBuffer>
 #include <QFont>
 #include <QImageReader>
 #include <QImageWriter>
@@ -149,13 +150,25 @@ void Picture::setImage(const QImage& image) {
   refresh();
 }
 
+std::vector<uint8_t> Picture::bmpBytes() const {
+  QBuffer buffer;
+  buffer.open(QIODevice::WriteOnly);
+  QImageWriter writer(&buffer, "bmp");
+  if (!writer.write(img_.convertToFormat(QImage::Format_RGB888))) return {};
+  const QByteArray& b = buffer.data();
+  return std::vector<uint8_t>(b.begin(), b.end());
+}
+
 bool Picture::writeBmp(const std::string& path) const {
+  const std::vector<uint8_t> bytes = bmpBytes();
+  if (bytes.empty()) return false;
   QSaveFile file(QString::fromStdString(path));
   if (!file.open(QIODevice::WriteOnly)) return false;
-  QImageWriter writer(&file, "bmp");
   // The last buffered bytes are written only at the flush; a failure there
   // (disk full) would otherwise be committed as a cut bitmap.
-  if (!writer.write(img_.convertToFormat(QImage::Format_RGB888)) || !file.flush()) {
+  if (file.write(reinterpret_cast<const char*>(bytes.data()), qint64(bytes.size())) !=
+          qint64(bytes.size()) ||
+      !file.flush()) {
     file.cancelWriting();
     return false;
   }

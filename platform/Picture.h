@@ -4,6 +4,7 @@
 #include <cstdint>
 #include <optional>
 #include <string>
+#include <vector>
 
 #include "platform/Color.h"
 
@@ -59,6 +60,8 @@ class Picture {
   static std::optional<QImage> readBmp(const std::string& path);
   void setImage(const QImage& image);  // converts to RGB32 and takes the image's size
   bool writeBmp(const std::string& path) const;  // 24-bit, whole file or nothing
+  // The bytes writeBmp writes; empty when the encoder fails.
+  std::vector<uint8_t> bmpBytes() const;
 
   const QImage& image() const { return img_; }
   QImage& mutableImage() { return img_; }

@@ -29,6 +29,14 @@ void forEachTilePixel(const Picture& data, F f) {
         for (int x = 0; x < 8; ++x) f(bit++, data.pixel(8 * C + x, 8 * R + y));
 }
 
+Bytes tileBytesOf(const Picture& data, int32_t back) {
+  Bytes bytes(size_t(kTiles) * 8, 0);
+  forEachTilePixel(data, [&](int i, int32_t c) {
+    if (c != back) bytes[size_t(i / 8)] |= uint8_t(0x80 >> (i % 8));
+  });
+  return bytes;
+}
+
 }  // namespace
 
 void RenderTileset(App& a) {
@@ -69,13 +77,13 @@ std::string TilesetToBits(App& a) {
   return bits;
 }
 
-Bytes TilesetToBytes(App& a) {
-  const int32_t back = background(a.st);
-  Bytes bytes(size_t(kTiles) * 8, 0);
-  forEachTilePixel(a.frm.picTileData, [&](int i, int32_t c) {
-    if (c != back) bytes[size_t(i / 8)] |= uint8_t(0x80 >> (i % 8));
-  });
-  return bytes;
+Bytes TilesetToBytes(App& a) { return tileBytesOf(a.frm.picTileData, background(a.st)); }
+
+Bytes SheetToBytes(const App& a) {
+  const Picture& data = a.frm.picTileData;
+  Picture halved(data.width(), data.height());
+  halved.scaledCopyFrom(a.frm.picTileView, 0, 0, halved.width(), halved.height());
+  return tileBytesOf(halved, background(a.st));
 }
 
 void LoadTileEditor(App& a) {

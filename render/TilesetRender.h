@@ -12,6 +12,9 @@ void RenderTileset(App& a);
 std::string TilesetToBits(App& a);
 // The same as 2048 tile bytes, without the text detour.
 Bytes TilesetToBytes(App& a);
+// The tile bytes the 2x sheet shows, tiles stamped onto it included, read
+// through a halved copy so that picTileData stays as it is.
+Bytes SheetToBytes(const App& a);
 // picTileSelectedData -> TilePixels, the edit grid and the character colour.
 void LoadTileEditor(App& a);
 // picTileSelectedData = the brush image's top-left 16 x 16 pixels halved: the

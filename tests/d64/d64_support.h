@@ -4,6 +4,7 @@
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <regex>
 #include <sstream>
 #include <tuple>
@@ -54,6 +55,14 @@ inline std::vector<TS> chainFrom(const Bytes& image, int track, int sector) {
 
 using Listed = std::tuple<int, std::string, std::string>;  // blocks, name, type
 
+// How cc1541 lists the eight art entries: it shows $C0 as "@", $DD as "]",
+// $AB and $B3 as "." and swaps the case of letters.
+inline const std::vector<Listed> kListedArt = {
+    {0, "U@@@@@@@@@@@@@@I", "del"}, {0, "] mosaicwright ]", "del"}, {0, "]exported files]", "del"},
+    {0, ".@@@@@@@@@@@@@@.", "del"}, {0, "BX by tamblix XB", "del"}, {0, "] ostrel forge ]", "del"},
+    {0, "] c64 tile maps]", "del"}, {0, "J@@@@@@@@@@@@@@K", "del"},
+};
+
 // A tool's output on a private copy of the image (cc1541 opens it for writing),
 // nothing when it fails or reports an error. A tool not installed fails the test.
 inline std::optional<std::string> runTool(const QTemporaryDir& dir, const QString& tool,
@@ -80,21 +89,43 @@ inline bool cc1541Validates(const std::string& image) {
   return runTool(dir, "cc1541", {"-m", "-V"}, image).has_value();
 }
 
-// Writes the image, which cc1541 must accept and list as expected, and from which
-// cbmconvert must extract every program file (named as listed) byte-identical.
-inline Bytes writeChecked(const std::vector<D64Source>& sources, const std::string& diskName,
-                          const std::string& listedName, const std::vector<Listed>& listed,
-                          int blocksFree) {
-  QTemporaryDir dir;
-  const std::string path = dir.filePath("disk.d64").toStdString();
-  const D64Error e = WriteD64(path, diskName, kD64ExportDiskId, sources);
-  EXPECT_FALSE(e) << *e;
-  EXPECT_TRUE(cc1541Validates(path));
+// The bytes of the file whose chain starts at track/sector, read by the links.
+inline Bytes fileFrom(const Bytes& image, int track, int sector) {
+  Bytes out;
+  for (const TS& b : chainFrom(image, track, sector)) {
+    const uint8_t* block = image.data() + offsetOf(b.track, b.sector);
+    const int used = block[0] == 0 ? block[1] - 1 : 254;
+    out.insert(out.end(), block + 2, block + 2 + std::clamp(used, 0, 254));
+  }
+  return out;
+}
 
+// A 32-byte directory entry: link, type, first block, name, 9 unused bytes, blocks.
+inline Bytes entry(Bytes head, const std::string& name, uint8_t blocks) {
+  head.insert(head.end(), name.begin(), name.end());
+  head.insert(head.end(), 16 - name.size(), 0xA0);
+  head.insert(head.end(), 9, 0x00);
+  head.insert(head.end(), {blocks, 0x00});
+  return head;
+}
+
+template <class T>
+std::vector<T> operator+(std::vector<T> a, const std::vector<T>& b) {
+  a.insert(a.end(), b.begin(), b.end());
+  return a;
+}
+
+// cc1541 must accept the image at path and list it as expected; cbmconvert must
+// extract each of `extracted` (a listed name and its bytes) byte-identical.
+inline void expectImage(const std::string& path, const std::string& listedName,
+                        const std::vector<Listed>& listed, int blocksFree,
+                        const std::vector<std::pair<std::string, Bytes>>& extracted) {
+  EXPECT_TRUE(cc1541Validates(path));
+  QTemporaryDir dir;
   const std::optional<std::string> list = runTool(dir, "cc1541", {"-m"}, path);
   EXPECT_TRUE(list);
   static const std::regex header(R"re(^0 \x1b\[7m"(.*)" .*$)re");
-  static const std::regex entry(R"re(^(\d+)\s+"(.*)"\s+(\S+)\s*$)re");
+  static const std::regex entryLine(R"re(^(\d+)\s+"(.*)"\s+(\S+)\s*$)re");
   static const std::regex freeLine(R"(^(\d+) blocks free\.$)");
   std::istringstream lines(list.value_or(""));
   std::string line;
@@ -104,7 +135,7 @@ inline Bytes writeChecked(const std::vector<D64Source>& sources, const std::stri
   int freeBlocks = -1;
   while (std::getline(lines, line)) {
     if (std::regex_match(line, m, header)) name = m[1];
-    if (std::regex_match(line, m, entry)) entries.push_back({std::stoi(m[1]), m[2], m[3]});
+    if (std::regex_match(line, m, entryLine)) entries.push_back({std::stoi(m[1]), m[2], m[3]});
     if (std::regex_match(line, m, freeLine)) freeBlocks = std::stoi(m[1]);
   }
   EXPECT_EQ(name, listedName);
@@ -113,11 +144,25 @@ inline Bytes writeChecked(const std::vector<D64Source>& sources, const std::stri
 
   QTemporaryDir out;
   EXPECT_TRUE(runTool(out, "cbmconvert", {"-N", "-d"}, path));
+  for (const auto& [file, bytes] : extracted) {
+    const QString got = out.filePath(QString::fromStdString(file + ".prg"));
+    EXPECT_TRUE(readBytes(got.toStdString()) == bytes) << got.toStdString();
+  }
+}
+
+// Writes the image, then checks it as expectImage does (every program file extracted).
+inline Bytes writeChecked(const std::vector<D64Source>& sources, const std::string& diskName,
+                          const std::string& listedName, const std::vector<Listed>& listed,
+                          int blocksFree) {
+  QTemporaryDir dir;
+  const std::string path = dir.filePath("disk.d64").toStdString();
+  const D64Error e = WriteD64(path, diskName, kD64ExportDiskId, sources);
+  EXPECT_FALSE(e) << *e;
+  std::vector<std::pair<std::string, Bytes>> extracted;
   for (size_t i = 0; i < sources.size() && i < listed.size(); ++i)
-    if (sources[i].kind == D64Source::Kind::Program) {
-      const QString file = out.filePath(QString::fromStdString(std::get<1>(listed[i]) + ".prg"));
-      EXPECT_TRUE(readBytes(file.toStdString()) == sources[i].bytes) << file.toStdString();
-    }
+    if (sources[i].kind == D64Source::Kind::Program)
+      extracted.push_back({std::get<1>(listed[i]), sources[i].bytes});
+  expectImage(path, listedName, listed, blocksFree, extracted);
   return readBytes(path);
 }
 

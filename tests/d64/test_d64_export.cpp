@@ -29,33 +29,10 @@ std::vector<D64Source> defaultSources() {
   return s;
 }
 
-// How cc1541 lists the eight art entries: it shows $C0 as "@", $DD as "]",
-// $AB and $B3 as "." and swaps the case of letters.
-const std::vector<Listed> kListedArt = {
-    {0, "U@@@@@@@@@@@@@@I", "del"}, {0, "] mosaicwright ]", "del"}, {0, "]exported files]", "del"},
-    {0, ".@@@@@@@@@@@@@@.", "del"}, {0, "BX by tamblix XB", "del"}, {0, "] ostrel forge ]", "del"},
-    {0, "] c64 tile maps]", "del"}, {0, "J@@@@@@@@@@@@@@K", "del"},
-};
-
 std::vector<TS> onTrack(int track, const std::vector<int>& sectors) {
   std::vector<TS> out;
   for (int s : sectors) out.push_back({track, s});
   return out;
-}
-
-// A 32-byte directory entry: link, type, first block, name, 9 unused bytes, blocks.
-Bytes entry(Bytes head, const std::string& name, uint8_t blocks) {
-  head.insert(head.end(), name.begin(), name.end());
-  head.insert(head.end(), 16 - name.size(), 0xA0);
-  head.insert(head.end(), 9, 0x00);
-  head.insert(head.end(), {blocks, 0x00});
-  return head;
-}
-
-template <class T>
-std::vector<T> operator+(std::vector<T> a, const std::vector<T>& b) {
-  a.insert(a.end(), b.begin(), b.end());
-  return a;
 }
 
 }  // namespace

@@ -20,7 +20,9 @@
 #include <QToolButton>
 #include <QUrl>
 
+#include "dialogs/frmAbout.h"
 #include "dialogs/frmMapSize.h"
+#include "dialogs/frmSettings.h"
 #include "editor/FormWidgets.h"
 #include "editor/PictureView.h"
 #include "editor/logic/FileCommands.h"
@@ -449,6 +451,16 @@ void frmMain::DoEvents() {
 
 void frmMain::ShowMapSizeDialog() {
   frmMapSize dlg(app(), this);
+  app().prompts->RunModal(dlg);
+}
+
+void frmMain::ShowSettingsDialog() {
+  frmSettings dlg(app(), this);
+  app().prompts->RunModal(dlg);
+}
+
+void frmMain::ShowCreditsBox() {
+  frmAbout dlg(this);
   app().prompts->RunModal(dlg);
 }
 

@@ -45,6 +45,8 @@ class frmMain : public QMainWindow, public WindowHost {
   void DoEvents() override;
   void ShowPopupMenu(const std::string& menuName) override;
   void ShowMapSizeDialog() override;
+  void ShowSettingsDialog() override;
+  void ShowCreditsBox() override;
   void CloseWindow() override;
   void OpenUrl(const std::string& url) override;
   void FocusMap() override;

@@ -144,6 +144,8 @@ std::map<std::string, Command> menuCommands() {
       {"mnuZoomWidth", mnuZoomWidth_Click},
       {"mnuHelp", mnuHelp_Click},
       {"mnuVisit", mnuVisit_Click},
+      {"mnuSettings", mnuSettings_Click},
+      {"mnuCredits", mnuCredits_Click},
   };
   for (int i = 0; i < 5; ++i) {
     const std::string n = "(" + std::to_string(i) + ")";

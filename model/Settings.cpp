@@ -94,7 +94,7 @@ void LoadSettings(App& a) {
   }
 }
 
-void SaveSettings(App& a) {
+bool SaveSettings(App& a) {
   const std::string path = SettingsPath();
   const ProgramState& st = a.st;
   std::vector<IniKey> keys;
@@ -118,7 +118,7 @@ void SaveSettings(App& a) {
   put("Window", "Left", std::to_string(st.WindowLeft));
   put("Window", "Width", std::to_string(st.WindowWidth));
   put("Window", "Height", std::to_string(st.WindowHeight));
-  WritePrivateProfileStrings(keys, path);
+  return WritePrivateProfileStrings(keys, path);
 }
 
 void LoadDatatypeNames(App& a, const std::string& path) {

@@ -8,6 +8,7 @@ std::string SettingsPath();
 // Reads the settings, palette, datatype names and recent-file lists; writes a
 // fresh settings file on the first run.
 void LoadSettings(App& a);
-// Writes the 17 keys of Defaults, Files and Window.
-void SaveSettings(App& a);
+// Writes the 17 keys of Defaults, Files and Window; false when the file could
+// not be written (the values in memory stay as they are).
+bool SaveSettings(App& a);
 void LoadDatatypeNames(App& a, const std::string& path);

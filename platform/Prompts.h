@@ -8,7 +8,8 @@ enum MsgStyle : int { vbOKOnly = 0, vbYesNoCancel = 3, vbYesNo = 4, vbCritical =
 enum MsgAnswer : int { vbOK = 1, vbCancel = 2, vbYes = 6, vbNo = 7 };
 
 // File-dialog flags the commands set.
-enum DialogFlags : int { cdlOFNOverwritePrompt = 2, cdlOFNHideReadOnly = 4 };
+enum DialogFlags : int { cdlOFNOverwritePrompt = 2, cdlOFNHideReadOnly = 4,
+                         cdlOFNFileMustExist = 0x1000 };
 
 // One file dialog object per form: a command sets only the properties it needs,
 // every other property keeps what the previous use left. Cancel leaves FileName

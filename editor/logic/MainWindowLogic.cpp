@@ -206,6 +206,10 @@ void mnuHelp_Click(App& a) {
 
 void mnuVisit_Click(App& a) { a.host->OpenUrl(kMakerUrl); }
 
+void mnuSettings_Click(App& a) { a.host->ShowSettingsDialog(); }
+
+void mnuCredits_Click(App& a) { a.host->ShowCreditsBox(); }
+
 void StatusBar1_PanelClick(App& a, int panel) {
   if (panel < 1 || panel > int(a.frm.statusPanel.size())) return;
   if (a.frm.statusPanel[size_t(panel - 1)] == "Visit Ostrel Forge") mnuVisit_Click(a);

@@ -18,5 +18,7 @@ void Form_Unload(App& a, bool& cancel);
 void SetMenuState(App& a, int code);
 void UpdateCaption(App& a, const std::string& suffix);
 void mnuHelp_Click(App& a);
+void mnuSettings_Click(App& a);
+void mnuCredits_Click(App& a);
 void mnuVisit_Click(App& a);
 void StatusBar1_PanelClick(App& a, int panel);  // panel 1..7

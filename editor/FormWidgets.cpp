@@ -57,3 +57,27 @@ void ClickLabel::mouseReleaseEvent(QMouseEvent* e) {
   QLabel::mouseReleaseEvent(e);
   if (onRelease && rect().contains(e->position().toPoint())) onRelease(mouseButtonCode(e->button()));
 }
+
+void ListBoxView::mousePressEvent(QMouseEvent* e) {
+  if (e->button() == Qt::RightButton) {
+    e->accept();
+    return;
+  }
+  QListWidget::mousePressEvent(e);
+}
+
+void ListBoxView::mouseDoubleClickEvent(QMouseEvent* e) {
+  if (e->button() == Qt::RightButton) {
+    e->accept();
+    return;
+  }
+  QListWidget::mouseDoubleClickEvent(e);
+}
+
+void ListBoxView::mouseReleaseEvent(QMouseEvent* e) {
+  if (e->button() != Qt::RightButton) QListWidget::mouseReleaseEvent(e);
+  const int b = mouseButtonCode(e->button());
+  if (b && onMouseUp)
+    onMouseUp(b, modifierMask(e->modifiers()), float(e->position().x()),
+              float(e->position().y()));
+}

@@ -1,5 +1,6 @@
 #pragma once
 #include <QLabel>
+#include <QListWidget>
 #include <QWidget>
 #include <array>
 #include <cstdint>
@@ -46,5 +47,19 @@ class ClickLabel : public QLabel {
   std::function<void(int button)> onRelease;
 
  protected:
+  void mouseReleaseEvent(QMouseEvent* e) override;
+};
+
+// A list box that selects with the left button only, as the platform's list
+// box does: a right click leaves the selection where it is. Releases of any
+// button are reported in the list's client pixels.
+class ListBoxView : public QListWidget {
+ public:
+  using QListWidget::QListWidget;
+  std::function<void(int button, int shift, float x, float y)> onMouseUp;
+
+ protected:
+  void mousePressEvent(QMouseEvent* e) override;
+  void mouseDoubleClickEvent(QMouseEvent* e) override;
   void mouseReleaseEvent(QMouseEvent* e) override;
 };

@@ -1,8 +1,11 @@
 #include "editor/PictureView.h"
 
+#include <QDropEvent>
+#include <QMimeData>
 #include <QMouseEvent>
 #include <QPaintEvent>
 #include <QPainter>
+#include <QUrl>
 
 #include "model/MainForm.h"
 #include "platform/Color.h"
@@ -147,4 +150,53 @@ void PictureView::mouseReleaseEvent(QMouseEvent* e) {
   if (b && onMouseUp)
     onMouseUp(b, modifierMask(e->modifiers()), float(e->position().x()),
               float(e->position().y()));
+}
+
+namespace {
+
+// The dragged files' paths, or nothing when the drag carries anything else
+// (text, a web address): the drop handlers know only files.
+std::vector<std::string> localFilePaths(const QMimeData* data) {
+  if (!data || !data->hasUrls()) return {};
+  std::vector<std::string> paths;
+  for (const QUrl& url : data->urls()) {
+    if (!url.isLocalFile()) return {};
+    paths.push_back(url.toLocalFile().toStdString());
+  }
+  return paths;
+}
+
+}  // namespace
+
+void PictureView::acceptFileDrops(FileDropHandler handler) {
+  onFileDrop_ = std::move(handler);
+  setAcceptDrops(bool(onFileDrop_));
+}
+
+void PictureView::dragEnterEvent(QDragEnterEvent* e) {
+  if (onFileDrop_ && isEnabled() && !localFilePaths(e->mimeData()).empty())
+    e->acceptProposedAction();
+  else
+    e->ignore();
+}
+
+void PictureView::dragMoveEvent(QDragMoveEvent* e) {
+  if (onFileDrop_ && isEnabled() && !localFilePaths(e->mimeData()).empty())
+    e->acceptProposedAction();
+  else
+    e->ignore();
+}
+
+void PictureView::dropEvent(QDropEvent* e) {
+  std::vector<std::string> paths = localFilePaths(e->mimeData());
+  if (!onFileDrop_ || !isEnabled() || paths.empty()) {
+    e->ignore();
+    return;
+  }
+  e->acceptProposedAction();
+  // The loaders may show message boxes; inside the drop event the program
+  // that started the drag would wait for them.
+  QMetaObject::invokeMethod(
+      this, [this, paths = std::move(paths)] { if (onFileDrop_) onFileDrop_(paths); },
+      Qt::QueuedConnection);
 }

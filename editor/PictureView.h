@@ -3,6 +3,7 @@
 #include <QRect>
 #include <QWidget>
 #include <functional>
+#include <string>
 #include <vector>
 
 #include "platform/Picture.h"
@@ -41,12 +42,20 @@ class PictureView : public QWidget {
 
   MouseHandler onMouseDown, onMouseMove, onMouseUp;
 
+  // Takes drags that carry local file paths and no other kind of data; the
+  // handler gets the paths in the drag's order, once the drop has completed.
+  using FileDropHandler = std::function<void(const std::vector<std::string>& paths)>;
+  void acceptFileDrops(FileDropHandler handler);
+
  protected:
   void paintEvent(QPaintEvent* e) override;
   void mousePressEvent(QMouseEvent* e) override;
   void mouseDoubleClickEvent(QMouseEvent* e) override;
   void mouseMoveEvent(QMouseEvent* e) override;
   void mouseReleaseEvent(QMouseEvent* e) override;
+  void dragEnterEvent(QDragEnterEvent* e) override;
+  void dragMoveEvent(QDragMoveEvent* e) override;
+  void dropEvent(QDropEvent* e) override;
 
  private:
   struct ShapeOverlay {
@@ -66,4 +75,5 @@ class PictureView : public QWidget {
   QPoint origin_;
   std::vector<ShapeOverlay> shapes_;
   std::vector<HoverOverlay> hovers_;
+  FileDropHandler onFileDrop_;
 };

@@ -25,12 +25,15 @@
 #include "dialogs/frmSettings.h"
 #include "editor/FormWidgets.h"
 #include "editor/PictureView.h"
+#include "editor/logic/DatatypeMode.h"
 #include "editor/logic/FileCommands.h"
+#include "editor/logic/FileDrops.h"
 #include "editor/logic/MainWindowLogic.h"
 #include "editor/logic/MapEditing.h"
 #include "editor/logic/TileSheet.h"
 #include "editor/logic/Zoom.h"
 #include "platform/NumericText.h"
+#include "platform/widgets/ListBoxHitTest.h"
 #include "platform/widgets/QtPrompts.h"
 
 namespace {
@@ -196,7 +199,11 @@ void frmMain::buildControls() {
   controls_["picTileBits"] = tileBits_;
 
   frame5_ = frame(client_, "Datatypes", 712, 608, 313, 153);
-  lstDatatypes_ = new QListWidget(frame5_);
+  auto* datatypes = new ListBoxView(frame5_);
+  datatypes->onMouseUp = [this](int b, int s, float x, float y) {
+    run([&] { lstDatatypes_MouseUp(a_, b, s, x, y); });
+  };
+  lstDatatypes_ = datatypes;
   lstDatatypes_->setGeometry(8, 16, 297, 129);
   controls_["lstDatatypes"] = lstDatatypes_;
   connect(lstDatatypes_, &QListWidget::currentRowChanged, this,
@@ -225,6 +232,9 @@ void frmMain::wirePictures() {
   picMap_->onMouseUp = [this](int b, int s, float x, float y) {
     run([&] { picMap_MouseUp(a_, b, s, x, y); });
   };
+  picMap_->acceptFileDrops([this](const std::vector<std::string>& paths) {
+    run([&] { picMap_OLEDragDrop(a_, paths); });
+  });
 
   picZoom_ = new PictureView(f.picZoom, picScroll_);
   picZoom_->onMouseUp = [this](int b, int, float, float) {
@@ -266,6 +276,9 @@ void frmMain::wirePictures() {
   picTileView_->onMouseUp = [this](int b, int s, float x, float y) {
     run([&] { picTileView_MouseUp(a_, b, s, x, y); });
   };
+  picTileView_->acceptFileDrops([this](const std::vector<std::string>& paths) {
+    run([&] { picTileView_OLEDragDrop(a_, paths); });
+  });
   controls_["picMap"] = picMap_;
   controls_["picZoom"] = picZoom_;
   controls_["picTileView"] = picTileView_;
@@ -469,6 +482,10 @@ void frmMain::CloseWindow() { close(); }
 void frmMain::OpenUrl(const std::string& url) { QDesktopServices::openUrl(QUrl(q(url))); }
 
 void frmMain::FocusMap() { picMap_->setFocus(); }
+
+ListHit frmMain::DatatypeItemFromPoint(int x, int y) const {
+  return ListBoxItemFromPoint(*lstDatatypes_, QPoint(x, y));
+}
 
 WindowPlacement frmMain::CurrentPlacement() const {
   WindowPlacement p;

@@ -50,6 +50,7 @@ class frmMain : public QMainWindow, public WindowHost {
   void CloseWindow() override;
   void OpenUrl(const std::string& url) override;
   void FocusMap() override;
+  ListHit DatatypeItemFromPoint(int x, int y) const override;
   WindowPlacement CurrentPlacement() const override;
   void ApplyPlacement(const WindowPlacement& p, bool geometryToo) override;
   int ScreenWidthTwips() const override;

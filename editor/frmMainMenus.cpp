@@ -6,8 +6,11 @@
 #include <functional>
 
 #include "editor/frmMain.h"
+#include "editor/logic/BitmapExport.h"
 #include "editor/logic/D64Export.h"
+#include "editor/logic/DatatypeMode.h"
 #include "editor/logic/FileCommands.h"
+#include "editor/logic/IdentifyTiles.h"
 #include "editor/logic/MainWindowLogic.h"
 #include "editor/logic/MapEditing.h"
 #include "editor/logic/ProjectCommands.h"
@@ -146,6 +149,9 @@ std::map<std::string, Command> menuCommands() {
       {"mnuVisit", mnuVisit_Click},
       {"mnuSettings", mnuSettings_Click},
       {"mnuCredits", mnuCredits_Click},
+      {"mnuDatatypeMode", mnuDatatypeMode_Click},
+      {"mnuIdentify", mnuIdentify_Click},
+      {"mnuBitmap", mnuBitmap_Click},
   };
   for (int i = 0; i < 5; ++i) {
     const std::string n = "(" + std::to_string(i) + ")";

@@ -3,6 +3,7 @@
 
 #include "model/MainForm.h"
 #include "model/ProgramState.h"
+#include "platform/ListHit.h"
 #include "platform/Prompts.h"
 
 // Window placement in twips, as the settings store it.
@@ -27,6 +28,9 @@ class WindowHost {
   virtual void CloseWindow() {}
   virtual void OpenUrl(const std::string& /*url*/) {}
   virtual void FocusMap() {}
+  // The datatype list's hit test at a point in its client pixels; without a
+  // list on screen every point lies outside.
+  virtual ListHit DatatypeItemFromPoint(int /*x*/, int /*y*/) const { return {}; }
   virtual WindowPlacement CurrentPlacement() const { return {}; }
   virtual void ApplyPlacement(const WindowPlacement& /*p*/, bool /*geometryToo*/) {}
   virtual int ScreenWidthTwips() const { return 1920 * 15; }

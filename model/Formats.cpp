@@ -9,6 +9,8 @@
 #include <filesystem>
 #include <system_error>
 
+#include "platform/Picture.h"
+
 namespace {
 
 constexpr size_t kTileBytes = 2048;
@@ -66,6 +68,11 @@ bool writeWholeFile(const std::string& path, const Bytes& bytes) {
     return false;
   }
   return file.commit();
+}
+
+bool writeBitmapFile(const std::string& path, const Picture& picture) {
+  const Bytes bytes = picture.bmpBytes();
+  return !bytes.empty() && writeWholeFile(path, bytes);
 }
 
 bool FileExists(const std::string& path) {

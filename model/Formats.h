@@ -17,6 +17,9 @@ using Bytes = std::vector<uint8_t>;
 std::optional<Bytes> readWholeFile(const std::string& path);
 // Through QSaveFile: the old file stays whole when the write fails.
 bool writeWholeFile(const std::string& path, const Bytes& bytes);
+// A picture's image as a 24-bit Windows bitmap, through writeWholeFile.
+class Picture;
+bool writeBitmapFile(const std::string& path, const Picture& picture);
 // True only for an existing regular file (not a folder, not a pipe).
 bool FileExists(const std::string& path);
 

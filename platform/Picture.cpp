@@ -5,7 +5,6 @@
 #include <QImageReader>
 #include <QImageWriter>
 #include <QPainter>
-#include <QSaveFile>
 #include <algorithm>
 #include <cstring>
 
@@ -151,26 +150,15 @@ void Picture::setImage(const QImage& image) {
 }
 
 std::vector<uint8_t> Picture::bmpBytes() const {
-  QBuffer buffer;
+  QByteArray data;
+  // The header, then three bytes a pixel with each row padded to four bytes.
+  data.reserve(54 + qsizetype((3 * width() + 3) / 4 * 4) * height());
+  QBuffer buffer(&data);
   buffer.open(QIODevice::WriteOnly);
+  // Qt's writer stores an RGB32 image with 24 bits a pixel, so the picture's
+  // own image goes in without a converted copy.
   QImageWriter writer(&buffer, "bmp");
-  if (!writer.write(img_.convertToFormat(QImage::Format_RGB888))) return {};
-  const QByteArray& b = buffer.data();
-  return std::vector<uint8_t>(b.begin(), b.end());
-}
-
-bool Picture::writeBmp(const std::string& path) const {
-  const std::vector<uint8_t> bytes = bmpBytes();
-  if (bytes.empty()) return false;
-  QSaveFile file(QString::fromStdString(path));
-  if (!file.open(QIODevice::WriteOnly)) return false;
-  // The last buffered bytes are written only at the flush; a failure there
-  // (disk full) would otherwise be committed as a cut bitmap.
-  if (file.write(reinterpret_cast<const char*>(bytes.data()), qint64(bytes.size())) !=
-          qint64(bytes.size()) ||
-      !file.flush()) {
-    file.cancelWriting();
-    return false;
-  }
-  return file.commit();
+  if (!writer.write(img_)) return {};
+  buffer.close();
+  return std::vector<uint8_t>(data.begin(), data.end());
 }

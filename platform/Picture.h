@@ -59,8 +59,8 @@ class Picture {
   // decoded image without touching this picture.
   static std::optional<QImage> readBmp(const std::string& path);
   void setImage(const QImage& image);  // converts to RGB32 and takes the image's size
-  bool writeBmp(const std::string& path) const;  // 24-bit, whole file or nothing
-  // The bytes writeBmp writes; empty when the encoder fails.
+  // The image as a 24-bit Windows bitmap file, for the whole-file writer;
+  // empty when it cannot be encoded.
   std::vector<uint8_t> bmpBytes() const;
 
   const QImage& image() const { return img_; }

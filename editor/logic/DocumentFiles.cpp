@@ -70,7 +70,7 @@ bool writeTilesUsedImage(App& a, const std::string& path) {
     const int c = t % 32, r = t / 32;
     save.drawRect(16 * c, 16 * r, 16 * c + 15, 16 * r + 15, a.st.SelectColor);
   }
-  const bool written = save.writeBmp(path);
+  const bool written = writeBitmapFile(path, save);
   save.clear();
   return written;
 }
@@ -138,7 +138,7 @@ bool SaveTileset(App& a, const std::string& pathRef) {
 
   if (form == TilesetForm::Bmp) {
     const bool written = a.st.IdentifyMode ? writeTilesUsedImage(a, path)
-                                           : a.frm.picTileView.writeBmp(path);
+                                           : writeBitmapFile(path, a.frm.picTileView);
     if (!written) {
       showCannotWrite(a, "Tileset", path);
       return false;

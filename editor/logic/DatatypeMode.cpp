@@ -65,7 +65,7 @@ void lstDatatypes_MouseUp(App& a, int button, int /*shift*/, float x, float y) {
   const ListHit hit = a.host->DatatypeItemFromPoint(int(RoundHalfEven(x)), int(RoundHalfEven(y)));
   std::vector<std::string>& items = a.frm.lstDatatypes.items;
   // Released off the list (the press began on it): no item was pointed at.
-  if (hit.outside || hit.item < 0 || size_t(hit.item) >= items.size() || hit.item > 255) return;
+  if (hit.outside || hit.item < 0 || size_t(hit.item) >= items.size()) return;
 
   const std::string answer = a.prompts->InputBox("Define Datatype", "Define Datatype", "UNDEFINED");
   if (answer.empty()) return;

@@ -101,6 +101,11 @@ TEST_F(Drops, TheSheetLoadsEveryPathInOrderAndTakesA258ByteFileAsColormap) {
   drop(sheet(), {"set.prg"});
   expectMessage("Please load a Tileset/Colormap file not a directory", vbInformation,
                 "Tileset/Colormap Load Error");
+
+  prompts.answerMsgBox(vbOK);
+  drop(sheet(), {"gone.chr"});  // vanished since the drag began
+  expectMessage("Cannot read Tileset file (" + path("gone.chr") + ")!", vbCritical,
+                "Tileset Load Error");
 }
 
 TEST_F(Drops, TheMapLoadsOnlyTheFirstDatamapAndRefusesFoldersAndOtherNames) {
@@ -122,6 +127,11 @@ TEST_F(Drops, TheMapLoadsOnlyTheFirstDatamapAndRefusesFoldersAndOtherNames) {
   EXPECT_EQ(QSize(st().MapWidth, st().MapHeight), QSize(10, 5));
   EXPECT_EQ(st().DatamapMRU[1], "");
   EXPECT_TRUE(scrolledHome());
+
+  prompts.answerMsgBox(vbOK);
+  drop(map(), {"gone.map"});
+  expectMessage("Cannot read Datamap file (" + path("gone.map") + ")!", vbCritical,
+                "Datamap Load Error");
 }
 
 TEST_F(Drops, OnlyDragsOfLocalFilesAreTakenAndNotWhileTheViewIsLocked) {
@@ -162,16 +172,6 @@ TEST_F(Drops, DatatypeLabelsSurviveEveryDropAndAWaitingRandomFillKeepsTheMapClos
   w->sync();
   drop(sheet(), {"t.prg"});
   EXPECT_FALSE(app().frm.picMap.enabled);
-}
-
-TEST_F(Drops, AFileGoneBeforeTheDropGetsTheLoadersReadMessage) {
-  prompts.answerMsgBox(vbOK).answerMsgBox(vbOK);
-  drop(sheet(), {"gone.chr"});
-  expectMessage("Cannot read Tileset file (" + path("gone.chr") + ")!", vbCritical,
-                "Tileset Load Error");
-  drop(map(), {"gone.map"});
-  expectMessage("Cannot read Datamap file (" + path("gone.map") + ")!", vbCritical,
-                "Datamap Load Error");
 }
 
 TEST_F(Drops, AZoomedViewShowsWhatASheetDropLoadedAndStaysClosedToTheMouse) {

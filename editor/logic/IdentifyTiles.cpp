@@ -2,7 +2,6 @@
 
 #include "editor/logic/MainWindowLogic.h"
 #include "model/App.h"
-#include "platform/ProgramFolder.h"
 
 namespace {
 
@@ -46,13 +45,6 @@ void mnuIdentify_Click(App& a) {
     setLocked(a, false);
     f.menu("mnuTilesetSave").caption = "Save Tileset";
     SetMenuState(a, 7);
-    // A bitmap tileset stays locked against tile and palette edits: leaving
-    // identify mode must not undo what its load set up.
-    if (UpperExt3(st.TilesetFile) == "BMP") {
-      f.Frame1.enabled = false;
-      f.Frame4.enabled = false;
-      f.menu("mnuLoadPalette").enabled = false;
-    }
     for (int t = 1; t < 256; ++t) f.shpTilesUsedExists[size_t(t)] = false;
     f.shpTilesUsed[0].visible = false;
   }

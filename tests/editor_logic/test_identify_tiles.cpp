@@ -49,12 +49,3 @@ TEST_F(IdentifyTiles, EveryCellCountsMarkersLockEditingAndOnOffOnMarksTheSame) {
   mnuIdentify_Click(a);
   EXPECT_EQ(markers(a.frm), expected);
 }
-
-// Leaving the mode must not unlock a bitmap tileset's tile and palette editing.
-TEST_F(IdentifyTiles, LeavingTheModeKeepsABitmapTilesetLocked) {
-  a.st.TilesetFile = "sheet.bmp";
-  a.frm.Frame1.enabled = a.frm.Frame4.enabled = a.frm.menu("mnuLoadPalette").enabled = false;
-  mnuIdentify_Click(a);
-  mnuIdentify_Click(a);
-  EXPECT_EQ(locks(a), (std::vector<bool>{true, false, true, false, true, false, true, true}));
-}

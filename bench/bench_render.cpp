@@ -4,6 +4,8 @@
 #include <memory>
 #include <vector>
 
+#include "editor/logic/TileEditor.h"
+#include "editor/logic/TileSheet.h"
 #include "model/App.h"
 #include "render/MapRender.h"
 #include "render/TilesetRender.h"
@@ -36,6 +38,23 @@ void BM_RedrawMap_256x128(benchmark::State& state) {
   state.SetBytesProcessed(int64_t(state.iterations()) * int64_t(kMapImageBytes));
 }
 BENCHMARK(BM_RedrawMap_256x128)->Unit(benchmark::kMillisecond);
+
+// One click on the tile editor's grid, committed to every tile picture and the
+// whole map redrawn; it should cost little more than the redraw itself.
+void BM_TilePixelClick(benchmark::State& state) {
+  auto a = variedApp();
+  RedrawMap(*a);
+  ResetTileSelection(*a);
+  a->frm.picMultiColor[0] = a->st.Palette[1];
+  int i = 0;
+  for (auto _ : state) {
+    picTileBits_MouseDown(*a, i % 64, (i / 64) % 2 ? 2 : 1, 0, 5, 5);
+    benchmark::DoNotOptimize(a->frm.picMap.image().constBits());
+    benchmark::ClobberMemory();
+    ++i;
+  }
+}
+BENCHMARK(BM_TilePixelClick)->Unit(benchmark::kMillisecond);
 
 // The floor for the redraw: moving the map picture's bytes once.
 void BM_Memcpy_MapImage(benchmark::State& state) {

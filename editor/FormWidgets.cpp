@@ -1,7 +1,10 @@
 #include "editor/FormWidgets.h"
 
+#include <qdrawutil.h>
+
 #include <QMouseEvent>
 #include <QPainter>
+#include <QStyle>
 
 #include "editor/PictureView.h"
 #include "platform/Color.h"
@@ -47,10 +50,47 @@ void TileBitsView::paintEvent(QPaintEvent*) {
   }
 }
 
-void TileBitsView::mouseReleaseEvent(QMouseEvent* e) {
+void TileBitsView::mousePressEvent(QMouseEvent* e) {
+  const QPointF pos = e->position();
+  const QPoint pt = pos.toPoint();
+  const int b = mouseButtonCode(e->button());
+  if (!onMouseDown || !b || !rect().contains(pt)) return;
+  const int col = pt.x() / 16, row = pt.y() / 16;
+  lastPressed_ = col + 8 * row;
+  onMouseDown(lastPressed_, b, modifierMask(e->modifiers()), float(pos.x() - 16 * col),
+              float(pos.y() - 16 * row));
+}
+
+// The second press of a double click is no press of its own (the first one
+// has already set the box), unless it fell on the neighbouring box.
+void TileBitsView::mouseDoubleClickEvent(QMouseEvent* e) {
   const QPoint pt = e->position().toPoint();
-  if (!onClick || !rect().contains(pt)) return;
-  onClick(pt.x() / 16 + 8 * (pt.y() / 16), mouseButtonCode(e->button()));
+  if (rect().contains(pt) && pt.x() / 16 + 8 * (pt.y() / 16) != lastPressed_) mousePressEvent(e);
+  e->accept();
+}
+
+namespace {
+constexpr int kCaptionLeft = 6;  // where the caption breaks the top line
+constexpr int kCaptionPad = 2;   // ground left clear on each side of its text
+}  // namespace
+
+FormFrame::FormFrame(const QString& caption, QWidget* parent) : QGroupBox(caption, parent) {}
+
+QRect FormFrame::captionRect() const {
+  const QFontMetrics fm(font());
+  return QRect(kCaptionLeft, 0, fm.horizontalAdvance(title()) + 2 * kCaptionPad, fm.height());
+}
+
+QRect FormFrame::borderRect() const { return rect().adjusted(0, captionRect().height() / 2, 0, 0); }
+
+void FormFrame::paintEvent(QPaintEvent*) {
+  QPainter p(this);
+  // Sunken shading of one pixel over a raised one: the etched line of a frame.
+  qDrawShadeRect(&p, borderRect(), palette(), true, 1, 0);
+  const QRect caption = captionRect();
+  p.fillRect(caption, palette().color(QPalette::Window));
+  style()->drawItemText(&p, caption, Qt::AlignCenter, palette(), isEnabled(), title(),
+                        QPalette::WindowText);
 }
 
 void ClickLabel::mouseReleaseEvent(QMouseEvent* e) {

@@ -1,4 +1,5 @@
 #pragma once
+#include <QGroupBox>
 #include <QLabel>
 #include <QListWidget>
 #include <QWidget>
@@ -24,20 +25,38 @@ class ColorBox : public QWidget {
 };
 
 // The tile editor's 8 x 8 grid of 16 x 16 boxes, box x + 8 y showing pixel
-// (x, y) of the edited tile, as one widget.
+// (x, y) of the edited tile, as one widget. A press acts, with the position
+// inside its box; moving with a button held paints nothing.
 class TileBitsView : public QWidget {
  public:
   TileBitsView(const std::array<int32_t, 64>* bits, QWidget* parent);
   void sync();
-  std::function<void(int index, int button)> onClick;
+  std::function<void(int index, int button, int shift, float x, float y)> onMouseDown;
 
  protected:
   void paintEvent(QPaintEvent*) override;
-  void mouseReleaseEvent(QMouseEvent* e) override;
+  void mousePressEvent(QMouseEvent* e) override;
+  void mouseDoubleClickEvent(QMouseEvent* e) override;
 
  private:
   const std::array<int32_t, 64>* bits_;
   std::array<int32_t, 64> shown_{};
+  int lastPressed_ = -1;
+};
+
+// A frame of the panel row as a desktop form draws it: an etched border with
+// the caption standing on its top line. Children are placed from the frame's
+// outer top-left corner, so they must keep below the caption and inside the
+// border.
+class FormFrame : public QGroupBox {
+ public:
+  FormFrame(const QString& caption, QWidget* parent);
+  QRect captionRect() const;
+  // The border's outer edge; the lines are two pixels thick inside it.
+  QRect borderRect() const;
+
+ protected:
+  void paintEvent(QPaintEvent*) override;
 };
 
 // A label that reports mouse releases (document labels, status panels).

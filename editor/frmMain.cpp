@@ -25,11 +25,13 @@
 #include "dialogs/frmSettings.h"
 #include "editor/FormWidgets.h"
 #include "editor/PictureView.h"
+#include "editor/TileButtonIcons.h"
 #include "editor/logic/DatatypeMode.h"
 #include "editor/logic/FileCommands.h"
 #include "editor/logic/FileDrops.h"
 #include "editor/logic/MainWindowLogic.h"
 #include "editor/logic/MapEditing.h"
+#include "editor/logic/TileEditor.h"
 #include "editor/logic/TileSheet.h"
 #include "editor/logic/Zoom.h"
 #include "platform/NumericText.h"
@@ -45,7 +47,7 @@ constexpr int kRandFillWidth = 217, kRandFillHeight = 81;
 QString q(const std::string& s) { return QString::fromStdString(s); }
 
 QGroupBox* frame(QWidget* parent, const char* title, int x, int y, int w, int h) {
-  auto* f = new QGroupBox(QString::fromUtf8(title), parent);
+  auto* f = new FormFrame(QString::fromUtf8(title), parent);
   f->setGeometry(x, y, w, h);
   return f;
 }
@@ -174,29 +176,38 @@ void frmMain::buildControls() {
   for (int i = 0; i < 16; ++i) {
     auto* box = new ColorBox(&a_.frm.picColor[size_t(i)], frame1_);
     box->setGeometry(8 + 16 * (i / 8), 16 + 16 * (i % 8), 16, 16);
+    box->onClick = [this, i](int b) {
+      if (b == 1) run([&] { picColor_Click(a_, i); });
+    };
     colorBoxes_.push_back(box);
     controls_["picColor(" + std::to_string(i) + ")"] = box;
   }
   const char* colorLabels[] = {"Character", "Color #1", "Color #2"};
   for (int i = 0; i < 3; ++i) {
-    const int y = 12 + 34 * i;
-    controls_["lblColor(" + std::to_string(i) + ")"] = label(frame1_, colorLabels[i], 46, y, 64, 16);
+    const int y = 16 + 36 * i;
+    controls_["lblColor(" + std::to_string(i) + ")"] =
+        label(frame1_, colorLabels[i], 48, y, 60, 16);
     auto* box = new ColorBox(&a_.frm.picMultiColor[size_t(i)], frame1_);
-    box->setGeometry(50, y + 17, 48, 16);
+    box->setGeometry(52, y + 16, 48, 16);
     colorBoxes_.push_back(box);
     controls_["picMultiColor(" + std::to_string(i) + ")"] = box;
   }
   auto* multi = new QCheckBox("Multi Color", frame1_);
   QFont checkFont = multi->font();
   checkFont.setPixelSize(9);
+  checkFont.setStretch(QFont::Condensed);
   multi->setFont(checkFont);
-  multi->setGeometry(44, 120, 68, 20);
+  multi->setGeometry(44, 126, 65, 18);
   controls_["chkMultiColor"] = multi;
 
   frame4_ = frame(client_, "Tile", 824, 608, 201, 153);
   tileBits_ = new TileBitsView(&a_.frm.picTileBits, frame4_);
   tileBits_->setGeometry(8, 16, 128, 128);
+  tileBits_->onMouseDown = [this](int index, int b, int s, float x, float y) {
+    run([&] { picTileBits_MouseDown(a_, index, b, s, x, y); });
+  };
   controls_["picTileBits"] = tileBits_;
+  buildTileButtons();
 
   frame5_ = frame(client_, "Datatypes", 712, 608, 313, 153);
   auto* datatypes = new ListBoxView(frame5_);
@@ -214,6 +225,39 @@ void frmMain::buildControls() {
   controls_["Frame3"] = frame3_;
   controls_["Frame4"] = frame4_;
   controls_["Frame5"] = frame5_;
+}
+
+void frmMain::buildTileButtons() {
+  const struct {
+    const char* name;
+    const char* tooltip;
+    int x, y;
+    void (*click)(App&);
+  } buttons[] = {
+      {"cmdInvert", "Invert Colors", 144, 24, cmdInvert_Click},
+      {"cmdRotate", "Rotate Tile", 168, 24, cmdRotate_Click},
+      {"cmdMirrorX", "Mirror X", 144, 48, cmdMirrorX_Click},
+      {"cmdMirrorY", "Mirror Y", 168, 48, cmdMirrorY_Click},
+      {"cmdTileUp", "Shift Tile Up 1 Bit", 144, 72, cmdTileUp_Click},
+      {"cmdTileDown", "Shift Tile Down 1 Bit", 168, 72, cmdTileDown_Click},
+      {"cmdTileLeft", "Shift Tile Left 1 Bit", 144, 96, cmdTileLeft_Click},
+      {"cmdTileRight", "Shift Tile Right 1 Bit", 168, 96, cmdTileRight_Click},
+      {"cmdClear", "Delete Tile", 144, 120, cmdClear_Click},
+      {"cmdUndo", "Tile Undo", 168, 120, cmdUndo_Click},
+  };
+  const QColor ink = frame4_->palette().color(QPalette::ButtonText);
+  for (const auto& d : buttons) {
+    auto* b = new QToolButton(frame4_);
+    b->setGeometry(d.x, d.y, 22, 22);
+    b->setIcon(TileButtonIcon(d.name, ink));
+    b->setIconSize(QSize(16, 16));
+    b->setToolTip(QString::fromUtf8(d.tooltip));
+    b->setFocusPolicy(Qt::NoFocus);
+    connect(b, &QToolButton::clicked, this, [this, click = d.click] { run([&] { click(a_); }); });
+    controls_[d.name] = b;
+  }
+  cmdUndo_ = static_cast<QToolButton*>(controls_["cmdUndo"]);
+  cmdClear_ = static_cast<QToolButton*>(controls_["cmdClear"]);
 }
 
 void frmMain::wirePictures() {
@@ -391,6 +435,8 @@ void frmMain::sync() {
 
   for (ColorBox* b : colorBoxes_) b->sync();
   tileBits_->sync();
+  cmdUndo_->setEnabled(f.cmdUndoEnabled);
+  cmdClear_->setEnabled(f.cmdClearEnabled);
   syncList();
   syncStatusBar();
   syncMenus();
@@ -460,6 +506,11 @@ void frmMain::closeEvent(QCloseEvent* e) {
 void frmMain::DoEvents() {
   sync();
   QCoreApplication::processEvents();
+}
+
+void frmMain::RepaintTileGrid() {
+  tileBits_->sync();
+  tileBits_->repaint();
 }
 
 void frmMain::ShowMapSizeDialog() {

@@ -43,6 +43,7 @@ class frmMain : public QMainWindow, public WindowHost {
 
   // WindowHost
   void DoEvents() override;
+  void RepaintTileGrid() override;
   void ShowPopupMenu(const std::string& menuName) override;
   void ShowMapSizeDialog() override;
   void ShowSettingsDialog() override;
@@ -74,6 +75,7 @@ class frmMain : public QMainWindow, public WindowHost {
   };
 
   void buildControls();
+  void buildTileButtons();
   void buildMenus();
   void buildStatusBar();
   void wirePictures();
@@ -108,6 +110,7 @@ class frmMain : public QMainWindow, public WindowHost {
   std::map<std::string, ClickLabel*> labels_;  // the Information frame's labels
   std::vector<ColorBox*> colorBoxes_;
   TileBitsView* tileBits_ = nullptr;
+  QToolButton *cmdUndo_ = nullptr, *cmdClear_ = nullptr;
   QListWidget* lstDatatypes_ = nullptr;
   std::vector<std::string> listShown_;
   QStatusBar* statusBar_ = nullptr;

@@ -20,6 +20,9 @@ class WindowHost {
   virtual ~WindowHost() = default;
   // Let pending window events run (shows what the commands drew so far).
   virtual void DoEvents() {}
+  // Paints the tile editor's grid as it stands, at once and without handling
+  // any pending input.
+  virtual void RepaintTileGrid() {}
   virtual void ShowPopupMenu(const std::string& /*menuName*/) {}
   // Shows frmMapSize modally; it leaves MsgResult 1 (OK) or 2 (Cancel).
   virtual void ShowMapSizeDialog() {}

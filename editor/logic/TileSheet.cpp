@@ -5,6 +5,7 @@
 
 #include "editor/logic/MainWindowLogic.h"
 #include "editor/logic/MapEditing.h"
+#include "editor/logic/TileEditor.h"
 #include "model/App.h"
 #include "render/MapRender.h"
 #include "render/TilesetRender.h"
@@ -67,6 +68,7 @@ void SelectCursorBlock(App& a) {
   CopyBrushToHover(a);
   TakeEditedTileFromBrush(a);
   f.picTileSelectedDataUndo.clear();
+  ForgetTileUndo(a);
 
   f.shpTileCursor.width = kCell;
   f.shpTileCursor.height = kCell;
@@ -135,6 +137,7 @@ void ResetTileSelection(App& a) {
   st.TileBrushMaxX = 0;
   st.TileBrushMaxY = 0;
   st.TileBrush.assign(1, 0);
+  ForgetTileUndo(a);
   LoadTileEditor(a);
 }
 

@@ -24,11 +24,13 @@
 #include "dialogs/frmMapSize.h"
 #include "dialogs/frmSettings.h"
 #include "editor/FormWidgets.h"
+#include "editor/KeyTranslation.h"
 #include "editor/PictureView.h"
 #include "editor/TileButtonIcons.h"
 #include "editor/logic/DatatypeMode.h"
 #include "editor/logic/FileCommands.h"
 #include "editor/logic/FileDrops.h"
+#include "editor/logic/KeyboardCommands.h"
 #include "editor/logic/MainWindowLogic.h"
 #include "editor/logic/MapEditing.h"
 #include "editor/logic/TileEditor.h"
@@ -82,6 +84,7 @@ frmMain::frmMain(const std::string& commandLine, Prompts* prompts, QWidget* pare
   // Key releases anywhere in the window pass here first, whichever control
   // has the focus.
   qApp->installEventFilter(this);
+  xkbScanCodes_ = PlatformReportsXkbScanCodes();
 
   Form_Load(a_, commandLine);
   updateClock();
@@ -472,10 +475,16 @@ QWidget* frmMain::control(const std::string& controlName) {
   return it == controls_.end() ? nullptr : it->second;
 }
 
-void frmMain::keyReleasedInWindow(QKeyEvent*) {
-  // The keyboard commands act here once they exist. An unaccepted release is
-  // offered again to each parent of the focus widget on its way up, so the
-  // handler must act on the first offer only.
+void frmMain::keyReleasedInWindow(QWidget* receiver, QKeyEvent* e) {
+  // An unaccepted release is offered again to each parent of the focus
+  // widget on its way up: the handler acts on the first offer only.
+  const bool climbing = e == lastKeyRelease_ && lastKeyReceiver_ &&
+                        receiver == lastKeyReceiver_->parentWidget();
+  lastKeyRelease_ = e;
+  lastKeyReceiver_ = receiver;
+  if (climbing || e->isAutoRepeat()) return;
+  const KeyUpArgs k = TranslateKeyEvent(*e, xkbScanCodes_);
+  run([&] { Form_KeyUp(a_, k.keyCode, k.shift); });
 }
 
 bool frmMain::eventFilter(QObject* watched, QEvent* e) {
@@ -483,7 +492,7 @@ bool frmMain::eventFilter(QObject* watched, QEvent* e) {
     layoutClient();
   } else if (e->type() == QEvent::KeyRelease && watched->isWidgetType() &&
              static_cast<QWidget*>(watched)->window() == this) {
-    keyReleasedInWindow(static_cast<QKeyEvent*>(e));
+    keyReleasedInWindow(static_cast<QWidget*>(watched), static_cast<QKeyEvent*>(e));
   }
   return QMainWindow::eventFilter(watched, e);
 }

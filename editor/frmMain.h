@@ -1,5 +1,6 @@
 #pragma once
 #include <QMainWindow>
+#include <QPointer>
 #include <map>
 #include <memory>
 #include <string>
@@ -84,7 +85,7 @@ class frmMain : public QMainWindow, public WindowHost {
   void syncStatusBar();
   void syncList();
   void updateClock();
-  void keyReleasedInWindow(QKeyEvent* e);
+  void keyReleasedInWindow(QWidget* receiver, QKeyEvent* e);
   // Runs a command, then shows what it changed.
   template <class F>
   void run(F&& command) {
@@ -119,4 +120,9 @@ class frmMain : public QMainWindow, public WindowHost {
   std::vector<MenuNode> menuNodes_;
   std::map<std::string, size_t> menuIndex_;
   std::map<std::string, QWidget*> controls_;
+  // The key release last offered to a widget, to tell its climb to the
+  // parents from a new release; the event is compared, never read.
+  const QKeyEvent* lastKeyRelease_ = nullptr;
+  QPointer<QWidget> lastKeyReceiver_;
+  bool xkbScanCodes_ = false;
 };

@@ -42,15 +42,6 @@ void PaintBrush(App& a) {
   }
 }
 
-void PasteBuffer(App& a) {
-  ProgramState& st = a.st;
-  const Picture& block = a.frm.picMapBuffer;
-  Picture::bitBlt(a.frm.picMap, st.MouseCellX, st.MouseCellY, block.width(), block.height(), block,
-                  0, 0);
-  WriteBlock(st, st.MouseCellX / kCell, st.MouseCellY / kCell, st.MapBufferMaxX, st.MapBufferMaxY,
-             [&](int j, int i) { return st.MapBufferAt(j, i); });
-}
-
 void PaintDatatype(App& a) {
   ProgramState& st = a.st;
   if (!InDatamap(st.MouseCellX / kCell, st.MouseCellY / kCell)) return;
@@ -123,6 +114,15 @@ void PressFromHover(App& a, Picture& hover, int button, int shift) {
 }
 
 }  // namespace
+
+void PasteBuffer(App& a) {
+  ProgramState& st = a.st;
+  const Picture& block = a.frm.picMapBuffer;
+  Picture::bitBlt(a.frm.picMap, st.MouseCellX, st.MouseCellY, block.width(), block.height(), block,
+                  0, 0);
+  WriteBlock(st, st.MouseCellX / kCell, st.MouseCellY / kCell, st.MapBufferMaxX, st.MapBufferMaxY,
+             [&](int j, int i) { return st.MapBufferAt(j, i); });
+}
 
 int16_t SnapToCell(float v) {
   const double cell = std::floor(double(v) / kCell);
@@ -239,17 +239,6 @@ void MoveCursor(App& a, Shape& shape, int shift, float& x, float& y, int view) {
     shown.top = st.MouseCellY;
     shown.left = st.MouseCellX;
   }
-}
-
-void PushUndo(App& a) {
-  ProgramState& st = a.st;
-  ++st.UndoLevel;
-  if (st.UndoLevel >= kUndoSlots) {
-    // Slot 0 takes the oldest snapshot; slot 12 is freed for the new one.
-    std::memmove(st.UndoSlot(0), st.UndoSlot(1), size_t(kUndoSlots - 1) * kMapCells);
-    st.UndoLevel = kUndoSlots - 1;
-  }
-  std::memcpy(st.UndoSlot(st.UndoLevel), st.Datamap.data(), kMapCells);
 }
 
 void mnuUndo_Click(App& a) {

@@ -2,6 +2,8 @@
 
 #include <cstdint>
 
+#include "model/UndoStore.h"
+
 struct App;
 struct Shape;
 
@@ -21,5 +23,7 @@ void picMapBufferHover_MouseDown(App& a, int button, int shift, float x, float y
 void picMapBufferHover_MouseUp(App& a, int button, int shift, float x, float y);
 // view 1 tile sheet, 2 map; x and y are clamped in place.
 void MoveCursor(App& a, Shape& shape, int shift, float& x, float& y, int view);
-void PushUndo(App& a);
+// The copied block's image and tile numbers at (MouseCellX, MouseCellY), as
+// Ctrl+left and Ctrl+V paste it; cells past column 255 or row 127 are skipped.
+void PasteBuffer(App& a);
 void mnuUndo_Click(App& a);

@@ -3,7 +3,7 @@
 #include <algorithm>
 #include <cmath>
 
-#include "editor/logic/MainWindowLogic.h"
+#include "editor/logic/KeyboardCommands.h"
 #include "editor/logic/MapEditing.h"
 #include "editor/logic/TileEditor.h"
 #include "model/App.h"
@@ -89,10 +89,8 @@ void SelectCursorBlock(App& a) {
   st.RandomFillStep = int16_t(step + 1);
   if (step == 3) {
     f.picRandFillEnabled = false;
+    // Fills, then puts the menus and the map back as Ctrl+X found them.
     EndRandomFill(a);
-    SetMenuState(a, 1);
-    f.picMap.enabled = true;
-    st.RandomFillStep = 0;
   }
 }
 
@@ -139,12 +137,4 @@ void ResetTileSelection(App& a) {
   st.TileBrush.assign(1, 0);
   ForgetTileUndo(a);
   LoadTileEditor(a);
-}
-
-// Ends the prompt without filling yet: the area fill arrives with the
-// keyboard commands, which take this routine over.
-void EndRandomFill(App& a) {
-  a.frm.picMap.enabled = true;
-  a.frm.picRandFillVisible = false;
-  a.st.RandomFillStep = 0;
 }

@@ -7,6 +7,7 @@
 #include "editor/logic/TileEditor.h"
 #include "editor/logic/TileSheet.h"
 #include "model/App.h"
+#include "render/AreaFill.h"
 #include "render/MapRender.h"
 #include "render/TilesetRender.h"
 
@@ -38,6 +39,28 @@ void BM_RedrawMap_256x128(benchmark::State& state) {
   state.SetBytesProcessed(int64_t(state.iterations()) * int64_t(kMapImageBytes));
 }
 BENCHMARK(BM_RedrawMap_256x128)->Unit(benchmark::kMillisecond);
+
+// A fill that reaches all 32,768 cells, with the selected tile (1) or three
+// random tiles (2): a block copy and a byte per cell, the undo snapshot (the
+// store full, so the older snapshots move down too) and one refresh. It must
+// stay within 1.5 times a full redraw.
+void BM_FillMapArea_Full(benchmark::State& state) {
+  auto a = variedApp();
+  const int mode = int(state.range(0));
+  a->frm.shpTileSelected = {16 * 5, 16 * 2, 16, 16};
+  a->st.RandomFill = {0, 75, 20, 5};
+  a->st.RandomFillTile = {0, 7, 8, 9};
+  a->st.FillStartX = 128;
+  a->st.FillStartY = 64;
+  for (auto _ : state) {
+    a->st.Datamap.fill(69);  // every cell matches the start cell again
+    FillMapArea(*a, mode);
+    benchmark::DoNotOptimize(a->frm.picMap.image().constBits());
+    benchmark::ClobberMemory();
+  }
+  state.SetBytesProcessed(int64_t(state.iterations()) * int64_t(kMapImageBytes));
+}
+BENCHMARK(BM_FillMapArea_Full)->Arg(1)->Arg(2)->Unit(benchmark::kMillisecond);
 
 // One click on the tile editor's grid, committed to every tile picture and the
 // whole map redrawn; it should cost little more than the redraw itself.

@@ -1,6 +1,10 @@
 #include "render/AreaFill.h"
 
+#include <algorithm>
+#include <array>
 #include <cmath>
+#include <cstring>
+#include <memory>
 
 #include "model/App.h"
 #include "model/UndoStore.h"
@@ -10,10 +14,59 @@ namespace {
 
 constexpr int kCell = 16;
 
-// One cell's tile and the picture its image comes from.
-struct CellFill {
-  uint8_t tile;
-  const Picture* source;
+// The top-left 16 x 16 pixels of a picture, as the fill copies them into map cells.
+struct CellImage {
+  explicit CellImage(const Picture& p)
+      : bits(p.image().constBits()),
+        bytesPerLine(size_t(p.image().bytesPerLine())),
+        width(std::min(kCell, p.width())),
+        height(std::min(kCell, p.height())) {}
+  const uchar* bits;
+  size_t bytesPerLine;
+  int width, height;
+};
+
+// Which cells of each row the scans filled, and from which image. The scans
+// decide cell by cell; the pixels follow afterwards, scanline by scanline like
+// a redraw, since copying 16 rows per cell across the picture costs twice as
+// much for a fill that reaches every cell.
+class FilledCells {
+ public:
+  FilledCells() { first_.fill(kMapCols); }
+  void add(int col, int row, uint8_t image) {
+    image_[size_t(col + kMapCols * row)] = image;
+    first_[size_t(row)] = std::min<int16_t>(first_[size_t(row)], int16_t(col));
+    last_[size_t(row)] = std::max<int16_t>(last_[size_t(row)], int16_t(col));
+  }
+  // Copies each filled cell's image into the map picture, cut at its edges
+  // (it is only MapWidth x MapHeight cells large).
+  void draw(Picture& map, const std::array<CellImage, 4>& images) const {
+    QImage& img = map.mutableImage();
+    uchar* bits = img.bits();
+    const size_t bpl = size_t(img.bytesPerLine());
+    for (int row = 0; row < kMapRows; ++row) {
+      const int first = first_[size_t(row)], last = last_[size_t(row)];
+      for (int i = 0; i < kCell && first <= last && kCell * row + i < img.height(); ++i) {
+        uchar* line = bits + size_t(kCell * row + i) * bpl;
+        for (int col = first; col <= last; ++col) {
+          if (kCell * col >= img.width()) break;
+          const CellImage& src = images[image_[size_t(col + kMapCols * row)]];
+          const int w = std::min(src.width, img.width() - kCell * col);
+          if (w <= 0 || i >= src.height) continue;
+          uchar* d = line + size_t(kCell * col) * 4;
+          const uchar* s = src.bits + size_t(i) * src.bytesPerLine;
+          if (w == kCell)
+            std::memcpy(d, s, kCell * 4);  // a fixed size the compiler copies inline
+          else
+            std::memcpy(d, s, size_t(w) * 4);
+        }
+      }
+    }
+  }
+
+ private:
+  std::array<uint8_t, kMapCells> image_{};
+  std::array<int16_t, kMapRows> first_{}, last_{};
 };
 
 }  // namespace
@@ -29,27 +82,28 @@ void FillMapArea(App& a, int mode) {
   f.shpTileSelected.width = kCell;
   f.shpTileSelected.height = kCell;
   const uint8_t orig = st.DatamapAt(x0, y0);
-  const CellFill selected{uint8_t(TileUnder(f.shpTileSelected)), &f.picTileSelected};
+  const uint8_t selected = uint8_t(TileUnder(f.shpTileSelected));
   // A sum of two 16-bit settings can pass 32767; it must not wrap negative.
   const int p1 = st.RandomFill[1];
   const int p12 = p1 + int(st.RandomFill[2]);
+  auto filled = std::make_unique<FilledCells>();
 
-  auto next = [&]() -> CellFill {
-    if (mode == 1) return selected;
-    const int n = int(std::floor(Rnd() * 100 + 1));
-    if (n <= p1) return {st.RandomFillTile[1], &f.picFill1};
-    if (n <= p12) return {st.RandomFillTile[2], &f.picFill2};
-    return {st.RandomFillTile[3], &f.picFill3};
+  // Image 0 is the brush, 1..3 the random-fill boxes.
+  auto fillCell = [&](int col, int row) {
+    uint8_t image = 0;
+    if (mode != 1) {
+      const int n = int(std::floor(Rnd() * 100 + 1));
+      image = n <= p1 ? 1 : n <= p12 ? 2 : 3;
+    }
+    st.DatamapAt(col, row) = image == 0 ? selected : st.RandomFillTile[image];
+    filled->add(col, row, image);
   };
   // One row's run from its start column in direction dir; false when the
   // start cell does not hold the start tile, which ends the whole scan.
   auto run = [&](int row, int col, int dir) {
     if (st.DatamapAt(col, row) != orig) return false;
-    for (; col >= 0 && col < kMapCols && st.DatamapAt(col, row) == orig; col += dir) {
-      const CellFill c = next();
-      Picture::bitBlt(f.picMap, kCell * col, kCell * row, kCell, kCell, *c.source, 0, 0);
-      st.DatamapAt(col, row) = c.tile;
-    }
+    for (; col >= 0 && col < kMapCols && st.DatamapAt(col, row) == orig; col += dir)
+      fillCell(col, row);
     return true;
   };
 
@@ -61,5 +115,8 @@ void FillMapArea(App& a, int mode) {
   for (int r = y0 - 1; r >= 0 && run(r, x0, 1); --r) {}
   if (x0 > 0)
     for (int r = y0 - 1; r >= 0 && run(r, x0 - 1, -1); --r) {}
+
+  filled->draw(f.picMap, {CellImage(f.picTileSelected), CellImage(f.picFill1),
+                          CellImage(f.picFill2), CellImage(f.picFill3)});
   f.picMap.refresh();
 }

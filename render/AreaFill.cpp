@@ -44,21 +44,30 @@ class FilledCells {
     QImage& img = map.mutableImage();
     uchar* bits = img.bits();
     const size_t bpl = size_t(img.bytesPerLine());
+    const int width = img.width(), height = img.height();
+    std::array<const uchar*, 4> line;  // each image's pixel row i
+    std::array<size_t, 4> bytes;       // and how much of it one cell takes
     for (int row = 0; row < kMapRows; ++row) {
-      const int first = first_[size_t(row)], last = last_[size_t(row)];
-      for (int i = 0; i < kCell && first <= last && kCell * row + i < img.height(); ++i) {
-        uchar* line = bits + size_t(kCell * row + i) * bpl;
-        for (int col = first; col <= last; ++col) {
-          if (kCell * col >= img.width()) break;
-          const CellImage& src = images[image_[size_t(col + kMapCols * row)]];
-          const int w = std::min(src.width, img.width() - kCell * col);
-          if (w <= 0 || i >= src.height) continue;
-          uchar* d = line + size_t(kCell * col) * 4;
-          const uchar* s = src.bits + size_t(i) * src.bytesPerLine;
-          if (w == kCell)
-            std::memcpy(d, s, kCell * 4);  // a fixed size the compiler copies inline
-          else
-            std::memcpy(d, s, size_t(w) * 4);
+      const int first = first_[size_t(row)];
+      // The cell the picture's right edge cuts, if any, is copied narrower.
+      const int last = std::min<int>(last_[size_t(row)], (width - 1) / kCell);
+      const int cut = width / kCell;
+      const uint8_t* cells = image_.data() + size_t(kMapCols * row);
+      for (int i = 0; i < kCell && first <= last && kCell * row + i < height; ++i) {
+        for (size_t k = 0; k < 4; ++k) {
+          const bool has = i < images[k].height;
+          line[k] = images[k].bits + (has ? size_t(i) * images[k].bytesPerLine : 0);
+          bytes[k] = has ? size_t(images[k].width) * 4 : 0;
+        }
+        uchar* d = bits + size_t(kCell * row + i) * bpl + size_t(kCell * first) * 4;
+        for (int col = first; col <= last; ++col, d += kCell * 4) {
+          const size_t k = cells[col];
+          const size_t n =
+              col < cut ? bytes[k] : std::min(bytes[k], size_t(width - kCell * col) * 4);
+          if (n == kCell * 4)
+            std::memcpy(d, line[k], kCell * 4);  // a fixed size the compiler copies inline
+          else if (n)
+            std::memcpy(d, line[k], n);
         }
       }
     }

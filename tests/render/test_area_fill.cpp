@@ -77,6 +77,18 @@ TEST_F(AreaFill, AUniformMapFillsCompletelyFromAnyStartAndTakesOneUndoLevel) {
   EXPECT_EQ(a->frm.picMap.dirty(), QRect(0, 0, 650, 405));
 }
 
+TEST_F(AreaFill, ACellThePictureEdgeCutsIsDrawnOnlyInsideThePicture) {
+  a->frm.picMap.resize(650, 405);
+  a->frm.picMap.clear();
+  a->st.Datamap.fill(9);
+  cell(40, 25) = 0;  // its 16 x 16 pixels start at (640, 400)
+  fill(40, 25);
+  EXPECT_EQ(cell(40, 25), 7);
+  EXPECT_EQ(a->frm.picMap.pixel(649, 404), kBrushColour);
+  EXPECT_EQ(a->frm.picMap.pixel(639, 404), 0);
+  EXPECT_EQ(a->frm.picMap.pixel(0, 401), 0);  // nothing ran over into the next line
+}
+
 TEST_F(AreaFill, ABarrierColumnStopsRightwardRunsOnly) {
   for (int r = 0; r < kMapRows; ++r) cell(12, r) = 9;
   fill(10, 5);

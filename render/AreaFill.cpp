@@ -29,7 +29,8 @@ struct CellImage {
 // Which cells of each row the scans filled, and from which image. The scans
 // decide cell by cell; the pixels follow afterwards, scanline by scanline like
 // a redraw, since copying 16 rows per cell across the picture costs twice as
-// much for a fill that reaches every cell.
+// much for a fill that reaches every cell. A row's filled cells are one run:
+// its scan to the right starts at x0, its scan to the left at x0 - 1.
 class FilledCells {
  public:
   FilledCells() { first_.fill(kMapCols); }
@@ -118,12 +119,14 @@ void FillMapArea(App& a, int mode) {
 
   // Rows below and right, below and left, above and right, above and left:
   // the four parts are disjoint, so a filled cell never changes a later match.
-  for (int r = y0; r < kMapRows && run(r, x0, 1); ++r) {}
-  if (x0 > 0)
-    for (int r = y0; r < kMapRows && run(r, x0 - 1, -1); ++r) {}
-  for (int r = y0 - 1; r >= 0 && run(r, x0, 1); --r) {}
-  if (x0 > 0)
-    for (int r = y0 - 1; r >= 0 && run(r, x0 - 1, -1); --r) {}
+  for (int r = y0; r < kMapRows; ++r)
+    if (!run(r, x0, 1)) break;
+  for (int r = y0; r < kMapRows && x0 > 0; ++r)
+    if (!run(r, x0 - 1, -1)) break;
+  for (int r = y0 - 1; r >= 0; --r)
+    if (!run(r, x0, 1)) break;
+  for (int r = y0 - 1; r >= 0 && x0 > 0; --r)
+    if (!run(r, x0 - 1, -1)) break;
 
   filled->draw(f.picMap, {CellImage(f.picTileSelected), CellImage(f.picFill1),
                           CellImage(f.picFill2), CellImage(f.picFill3)});

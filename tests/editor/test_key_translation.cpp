@@ -15,8 +15,7 @@ constexpr auto kShift = Qt::ShiftModifier;
 constexpr auto kCtrl = Qt::ControlModifier;
 constexpr auto kKeypad = Qt::KeypadModifier;
 
-KeyUpArgs Translate(int key, Qt::KeyboardModifiers mods, quint32 scanCode = 0,
-                    bool xkb = false) {
+KeyUpArgs Translate(int key, Qt::KeyboardModifiers mods, quint32 scanCode = 0, bool xkb = false) {
   const QKeyEvent e(QEvent::KeyRelease, key, mods, scanCode, 0, 0);
   return TranslateKeyEvent(e, xkb);
 }
@@ -48,18 +47,29 @@ TEST(KeyTranslation, ACharacterNamesTheUsKeyItIsPrintedOn) {
     int code, mask;
   };
   const Case cases[] = {
-      {Qt::Key_At, kShift, 50, 1},          {Qt::Key_Colon, kShift, 186, 1},
-      {Qt::Key_AsciiCircum, kShift, 54, 1}, {Qt::Key_Exclam, kShift | kCtrl, 49, 3},
-      {Qt::Key_ParenRight, kShift, 48, 1},  {Qt::Key_Asterisk, kShift, 56, 1},
-      {Qt::Key_QuoteDbl, kShift, 222, 1},   {Qt::Key_Underscore, kShift, 189, 1},
-      {Qt::Key_AsciiTilde, kShift, 192, 1}, {Qt::Key_BraceRight, kShift, 221, 1},
-      {Qt::Key_G, kCtrl, 71, 2},            {Qt::Key_A, Qt::AltModifier, 65, 4},
-      {Qt::Key_A, Qt::MetaModifier, 65, 0}, {Qt::Key_Escape, {}, 27, 0},
-      {Qt::Key_Backspace, {}, 8, 0},        {Qt::Key_Delete, {}, 46, 0},
-      {Qt::Key_4, kKeypad, 100, 0},         {Qt::Key_Asterisk, kKeypad, 106, 0},
-      {Qt::Key_Period, kKeypad, 110, 0},    {Qt::Key_Slash, kKeypad | kShift, 111, 1},
+      {Qt::Key_At, kShift, 50, 1},
+      {Qt::Key_Colon, kShift, 186, 1},
+      {Qt::Key_AsciiCircum, kShift, 54, 1},
+      {Qt::Key_Exclam, kShift | kCtrl, 49, 3},
+      {Qt::Key_ParenRight, kShift, 48, 1},
+      {Qt::Key_Asterisk, kShift, 56, 1},
+      {Qt::Key_QuoteDbl, kShift, 222, 1},
+      {Qt::Key_Underscore, kShift, 189, 1},
+      {Qt::Key_AsciiTilde, kShift, 192, 1},
+      {Qt::Key_BraceRight, kShift, 221, 1},
+      {Qt::Key_G, kCtrl, 71, 2},
+      {Qt::Key_A, Qt::AltModifier, 65, 4},
+      {Qt::Key_A, Qt::MetaModifier, 65, 0},
+      {Qt::Key_Escape, {}, 27, 0},
+      {Qt::Key_Backspace, {}, 8, 0},
+      {Qt::Key_Delete, {}, 46, 0},
+      {Qt::Key_4, kKeypad, 100, 0},
+      {Qt::Key_Asterisk, kKeypad, 106, 0},
+      {Qt::Key_Period, kKeypad, 110, 0},
+      {Qt::Key_Slash, kKeypad | kShift, 111, 1},
       {Qt::Key_Left, kKeypad, 37, 0},  // Num Lock off: the keypad 4 is Left
-      {Qt::Key_F1, {}, 112, 0},             {Qt::Key_Eacute, {}, 0, 0},
+      {Qt::Key_F1, {}, 112, 0},
+      {Qt::Key_Eacute, {}, 0, 0},
   };
   for (const Case& c : cases)
     EXPECT_EQ(Codes(Translate(c.key, c.mods)), std::pair(c.code, c.mask)) << std::hex << c.key;

@@ -45,15 +45,13 @@ TEST_F(Keyboard, KeysTypeTheirTileByTheWholeModifierMask) {
     int key, shift, tile;  // tile -1: nothing typed
   };
   const Case cases[] = {
-      {'2', kShift, 0},      {186, kShift, 58},     {'6', kShift, 54},
-      {'1', kCtrl + kShift, 49}, {'G', kCtrl, 7},   {'S', kCtrl, -1},
-      {'A', kAlt, 1},        {'Z', kShift, 26},     {'0', kShift, 41},
-      {'0', kCtrl, 48},      {186, 0, 59},          {222, kShift, 34},
-      {191, kShift, 63},     {189, kShift, 45},     {45, 0, 28},
-      {46, kShift, 30},      {192, 0, 31},          {32, kCtrl, 32},
-      {106, 0, 42},          {111, kShift, 47},     {220, 0, -1},
-      {96, 0, -1},           {kEsc, 0, -1},         {13, 0, -1},
-      {112, 0, -1},          {0, 0, -1},
+      {'2', kShift, 0},  {186, kShift, 58}, {'6', kShift, 54}, {'1', kCtrl + kShift, 49},
+      {'G', kCtrl, 7},   {'S', kCtrl, -1},  {'A', kAlt, 1},    {'Z', kShift, 26},
+      {'0', kShift, 41}, {'0', kCtrl, 48},  {186, 0, 59},      {222, kShift, 34},
+      {191, kShift, 63}, {189, kShift, 45}, {45, 0, 28},       {46, kShift, 30},
+      {192, 0, 31},      {32, kCtrl, 32},   {106, 0, 42},      {111, kShift, 47},
+      {220, 0, -1},      {96, 0, -1},       {kEsc, 0, -1},     {13, 0, -1},
+      {112, 0, -1},      {0, 0, -1},
   };
   for (const Case& c : cases) {
     a.st.DatamapAt(0, 0) = 255;
@@ -112,7 +110,7 @@ TEST_F(Keyboard, EscCancelsARandomFillAndNoOtherKeyActsMeanwhile) {
 }
 
 TEST_F(Keyboard, ThreePicksRunTheFillFromWhereCtrlXWasPressed) {
-  click(kSheet, 3, 1);  // tile 35 in the editor
+  click(kSheet, 3, 1);       // tile 35 in the editor
   a.st.DatamapAt(0, 0) = 1;  // the last scan stops there
   picMap_MouseMove(a, 0, 0, Mid(20), Mid(9));
   Form_KeyUp(a, 'X', kCtrl);
@@ -151,8 +149,8 @@ TEST_F(Keyboard, CtrlXDoesNothingInIdentifyMode) {
 }
 
 TEST_F(Keyboard, CtrlFFillsFromTheMouseCellWithTheSelectedBlocksFirstTile) {
-  a.st.DatamapAt(30, 0) = 5;  // a stop in row 0
-  drag(kSheet, 2, 1, 4, 2);   // tiles 34..36 / 66..68
+  a.st.DatamapAt(30, 0) = 5;                        // a stop in row 0
+  drag(kSheet, 2, 1, 4, 2);                         // tiles 34..36 / 66..68
   picTileView_MouseMove(a, 0, 0, Mid(29), Mid(0));  // the sheet sets the mouse cell too
   Form_KeyUp(a, 'F', kCtrl);
   EXPECT_EQ(a.st.DatamapAt(29, 0), 34);

@@ -1,9 +1,9 @@
 #include <gtest/gtest.h>
 
 #include <array>
+#include <memory>
 #include <string>
 #include <utility>
-#include <memory>
 
 #include "model/App.h"
 #include "platform/Rnd.h"
@@ -134,8 +134,9 @@ TEST_F(AreaFill, RandomCellsDrawInFillOrderStartingAtTheStartCell) {
   fill(10, 5, 2);
   // The generator's first six values give n = 71, 54, 58, 29, 31, 78:
   // row 5 rightward, then (9, 5) leftward, then the row above.
-  const std::pair<std::pair<int, int>, int> expected[] = {
-      {{10, 5}, 202}, {{11, 5}, 201}, {{12, 5}, 202}, {{13, 5}, 201}, {{9, 5}, 201}, {{10, 4}, 203}};
+  const std::pair<std::pair<int, int>, int> expected[] = {{{10, 5}, 202}, {{11, 5}, 201},
+                                                          {{12, 5}, 202}, {{13, 5}, 201},
+                                                          {{9, 5}, 201},  {{10, 4}, 203}};
   for (const auto& [at, tile] : expected) {
     EXPECT_EQ(cell(at.first, at.second), tile) << at.first << "," << at.second;
     EXPECT_EQ(a->frm.picMap.pixel(16 * at.first + 15, 16 * at.second),
@@ -151,7 +152,7 @@ TEST_F(AreaFill, RandomSharesFollowThePercentages) {
   const Case cases[] = {
       {75, 20, 5, {0.75, 0.20, 0.05}},
       {100, 0, 0, {1, 0, 0}},
-      {0, 0, 50, {0, 0, 1}},  // the third share is whatever remains, not the setting
+      {0, 0, 50, {0, 0, 1}},            // the third share is whatever remains, not the setting
       {10, 32767, 0, {0.10, 0.90, 0}},  // the sum must not wrap to a negative 16-bit value
   };
   for (const Case& c : cases) {

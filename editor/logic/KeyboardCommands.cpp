@@ -1,6 +1,7 @@
 #include "editor/logic/KeyboardCommands.h"
 
 #include <algorithm>
+#include <string_view>
 #include <utility>
 
 #include "editor/logic/MainWindowLogic.h"
@@ -32,10 +33,8 @@ constexpr TypingKey kTypingKeys[] = {
 };
 
 // Ctrl with these letters is a menu shortcut, which acted when the key went down.
-bool IsMenuShortcutLetter(char c) {
-  for (char m : "ABCDEILMNPQRSU")
-    if (m == c) return true;
-  return false;
+bool IsMenuShortcutLetter(int keyCode) {
+  return std::string_view("ABCDEILMNPQRSU").find(char(keyCode)) != std::string_view::npos;
 }
 
 void MoveMapCursor(App& a, int keyCode) {
@@ -188,7 +187,7 @@ void CtrlLetter(App& a, int keyCode) {
       StartRandomFill(a);
       return;
   }
-  if (!IsMenuShortcutLetter(char(keyCode))) TypeTile(a, keyCode - 64);
+  if (!IsMenuShortcutLetter(keyCode)) TypeTile(a, keyCode - 64);
 }
 
 }  // namespace

@@ -6,6 +6,7 @@
 
 #include "editor/logic/MainWindowLogic.h"
 #include "editor/logic/MapEditing.h"
+#include "editor/logic/TileEditor.h"
 #include "model/App.h"
 #include "render/AreaFill.h"
 #include "render/TilesetRender.h"
@@ -87,7 +88,7 @@ void TypeTile(App& a, int tile) {
   TakeEditedTileFromBrush(a);
   LoadTileEditor(a);
   f.picTileSelectedDataUndo.clear();
-  f.cmdUndoEnabled = false;
+  ForgetTileUndo(a);
 
   PushUndo(a);
   Shape& cur = f.shpMapCursor;

@@ -1,5 +1,6 @@
 #include "editor/logic/KeyboardCommands.h"
 #include "editor/logic/MainWindowLogic.h"
+#include "editor/logic/TileEditor.h"
 #include "editor/logic/Zoom.h"
 #include "render/TilesetRender.h"
 #include "test_map_editing_helpers.h"
@@ -190,12 +191,12 @@ TEST_F(Keyboard, CtrlHShowsTheBrushPreviewAndTypingKeepsItCurrent) {
 
 TEST_F(Keyboard, AnEditAfterTypingChangesTheTypedTileOnly) {
   click(kSheet, 3, 0);
-  a.frm.cmdUndoEnabled = true;
+  cmdClear_Click(a);  // Tile Undo now holds tile 3
   type("A");
   EXPECT_FALSE(a.frm.cmdUndoEnabled);
+  EXPECT_TRUE(a.frm.cmdClearEnabled);
   a.frm.picTileBits[0] = SheetColor(200, 0, 0);
   CommitTileEdit(a);
-  EXPECT_TRUE(showsTile(a.frm.picTileView, 48, 0, 3));
   EXPECT_EQ(a.frm.picTileView.pixel(16, 0), SheetColor(200, 0, 0));
   EXPECT_EQ(a.frm.picTileView.pixel(16 + 15, 15), SheetColor(1, 14, 14));
 }

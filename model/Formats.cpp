@@ -157,8 +157,12 @@ std::optional<DatamapData> decodeDatamap(const Bytes& file) {
 
 Bytes encodeDatamap(uint8_t loadLo, uint8_t loadHi, int width, int height,
                     const CellArray& cells) {
-  Bytes out{loadLo, loadHi, datamapWidthByte(width), datamapHeightByte(height)};
-  out.insert(out.end(), cells.begin(), cells.end());
+  Bytes out(4 + cells.size());
+  out[0] = loadLo;
+  out[1] = loadHi;
+  out[2] = datamapWidthByte(width);
+  out[3] = datamapHeightByte(height);
+  std::copy(cells.begin(), cells.end(), out.begin() + 4);
   return out;
 }
 

@@ -71,7 +71,7 @@ void lstDatatypes_MouseUp(App& a, int button, int /*shift*/, float x, float y) {
   if (answer.empty()) return;
   const std::string name = controlsAsBlanks(answer);
 
-  char code[4], key[8];
+  char code[16], key[16];
   std::snprintf(code, sizeof code, "%02X", hit.item);
   std::snprintf(key, sizeof key, "D%03d", hit.item);
   items[size_t(hit.item)] = std::string(code) + " = " + name;

@@ -1,6 +1,7 @@
 #include "platform/widgets/QtPrompts.h"
 
 #include <QColorDialog>
+#include <QDir>
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QInputDialog>
@@ -95,15 +96,17 @@ void QtPrompts::fileDialog(CommonDialog& dlg, bool save) {
     if (dlg.FilterIndex >= 1 && dlg.FilterIndex <= filters.size())
       fd.selectNameFilter(filters[dlg.FilterIndex - 1]);
   }
-  if (!dlg.InitDir.empty()) fd.setDirectory(q(dlg.InitDir));
+  fd.setDirectory(startFolder(dlg.InitDir));
   if (!dlg.FileName.empty()) {
     const QFileInfo preset(q(dlg.FileName));
     if (preset.isAbsolute()) fd.setDirectory(preset.absolutePath());
     fd.selectFile(preset.fileName());
   }
   if (fd.exec() == QDialog::Accepted && !fd.selectedFiles().isEmpty()) {
-    dlg.FileName = fd.selectedFiles().first().toStdString();
-    dlg.FileTitle = QFileInfo(fd.selectedFiles().first()).fileName().toStdString();
+    const QFileInfo file(fd.selectedFiles().first());
+    dlg.FileName = file.filePath().toStdString();
+    dlg.FileTitle = file.fileName().toStdString();
+    remember(file.absolutePath());
     const int chosen = filters.indexOf(fd.selectedNameFilter());
     if (chosen >= 0) dlg.FilterIndex = chosen + 1;
   } else {
@@ -112,13 +115,21 @@ void QtPrompts::fileDialog(CommonDialog& dlg, bool save) {
   }
 }
 
+QString QtPrompts::startFolder(const std::string& initDir) const {
+  if (!initDir.empty()) return q(initDir);
+  return lastFolder_.isEmpty() ? QDir::homePath() : lastFolder_;
+}
+
 void QtPrompts::ShowOpen(CommonDialog& dlg) { fileDialog(dlg, false); }
 
 void QtPrompts::ShowSave(CommonDialog& dlg) { fileDialog(dlg, true); }
 
 std::string QtPrompts::ChooseFolder(const std::string& title, const std::string& start) {
   prepare();
-  return QFileDialog::getExistingDirectory(parent_, q(title), q(start)).toStdString();
+  const QString folder =
+      QFileDialog::getExistingDirectory(parent_, q(title), startFolder(start));
+  if (!folder.isEmpty()) remember(folder);
+  return folder.toStdString();
 }
 
 bool QtPrompts::ShowColor(int32_t& color) {

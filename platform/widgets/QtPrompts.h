@@ -30,10 +30,20 @@ class QtPrompts : public Prompts {
   // are case-sensitive, so each pattern is offered in upper case as well.
   static QStringList qtFilters(const std::string& filter);
 
+  // Where a dialog opens when its command names no folder: the folder of the
+  // last file or folder chosen in any of the program's dialogs (Windows'
+  // dialogs followed the process's current folder, which every choice moved),
+  // or the home folder before the first choice, never the folder the program
+  // happened to be started from.
+  QString startFolder(const std::string& initDir) const;
+
  private:
   void fileDialog(CommonDialog& dlg, bool save);
   void prepare();
 
+  void remember(const QString& folder) { lastFolder_ = folder; }
+
   QWidget* parent_;
   std::function<void()> beforeShow_;
+  QString lastFolder_;
 };

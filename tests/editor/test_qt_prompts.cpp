@@ -20,14 +20,16 @@ TEST(FileDialogFilters, EachPairBecomesOneQtFilterListingUpperCaseToo) {
 
 namespace {
 
+std::string canonical(const QString& folder) { return QDir(folder).canonicalPath().toStdString(); }
+
 // Answers the real file or folder dialog that the next call opens: notes the
 // folder it opened in, then picks `pick` (or cancels when it is empty).
-std::shared_ptr<QString> answerNextDialog(const QString& pick) {
-  auto opened = std::make_shared<QString>();
+std::shared_ptr<std::string> answerNextDialog(const QString& pick) {
+  auto opened = std::make_shared<std::string>();
   QTimer::singleShot(0, [opened, pick] {
     auto* fd = qobject_cast<QFileDialog*>(QApplication::activeModalWidget());
     ASSERT_NE(fd, nullptr);
-    *opened = QDir(fd->directory()).canonicalPath();
+    *opened = canonical(fd->directory().path());
     if (pick.isEmpty()) return fd->reject();
     fd->selectFile(pick);
     static_cast<QDialog*>(fd)->accept();
@@ -52,28 +54,28 @@ TEST(FileDialogFolders, ADialogWithoutFolderFollowsTheLastChoiceNeverTheStartFol
   CommonDialog dlg;
   auto opened = answerNextDialog(maps + "/a.map");
   prompts.ShowOpen(dlg);
-  EXPECT_EQ(*opened, QDir(home).canonicalPath()) << "before any choice";
+  EXPECT_EQ(*opened, canonical(home)) << "before any choice";
   EXPECT_EQ(dlg.FileName, (maps + "/a.map").toStdString());
 
   CommonDialog other;
   opened = answerNextDialog("");
   prompts.ShowSave(other);
-  EXPECT_EQ(*opened, QDir(maps).canonicalPath()) << "after a choice in another dialog";
+  EXPECT_EQ(*opened, canonical(maps)) << "after a choice in another dialog";
   EXPECT_EQ(other.FileName, "");
 
   opened = answerNextDialog(tiles);
   EXPECT_EQ(prompts.ChooseFolder("Folder", ""), tiles.toStdString());
-  EXPECT_EQ(*opened, QDir(maps).canonicalPath());
+  EXPECT_EQ(*opened, canonical(maps));
 
   other.InitDir = start.toStdString();
   opened = answerNextDialog("");
   prompts.ShowOpen(other);
-  EXPECT_EQ(*opened, QDir(start).canonicalPath()) << "a folder the command names wins";
+  EXPECT_EQ(*opened, canonical(start)) << "a folder the command names wins";
 
   other.InitDir.clear();
   opened = answerNextDialog("");
   prompts.ShowOpen(other);
-  EXPECT_EQ(*opened, QDir(tiles).canonicalPath()) << "a chosen folder counts too";
+  EXPECT_EQ(*opened, canonical(tiles)) << "a chosen folder counts too";
 
   QDir::setCurrent(oldCwd);
   qputenv("HOME", oldHome);

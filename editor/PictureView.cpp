@@ -96,15 +96,19 @@ void PictureView::sync() {
 
 void PictureView::paintEvent(QPaintEvent* e) {
   QPainter painter(this);
-  const QImage& img = pic_.image();
+  const QColor back(toQRgb(pic_.backColor()));
+  // A blank picture is all background: painting it must not give it pixels.
+  const bool blank = pic_.isBlank();
+  static const QImage none;
+  const QImage& img = blank ? none : pic_.image();
   for (const QRect& r : e->region()) {
-    const QRect c = r & img.rect();
+    const QRect c = blank ? QRect() : r & img.rect();
     if (!c.isEmpty()) painter.drawImage(c, img, c);
     // Past the image's edge (a widget not yet resized): the background colour.
     if (c != r) {
       QRegion rest(r);
       rest -= QRegion(c);
-      for (const QRect& b : rest) painter.fillRect(b, QColor(toQRgb(pic_.backColor())));
+      for (const QRect& b : rest) painter.fillRect(b, back);
     }
   }
   // Shapes lie under the picture boxes of the same container: a hover preview

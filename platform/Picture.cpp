@@ -8,37 +8,103 @@
 #include <algorithm>
 #include <cstring>
 
-Picture::Picture(int w, int h, int32_t back)
-    : img_(std::max(w, 0), std::max(h, 0), QImage::Format_RGB32), back_(back) {
-  img_.fill(toQRgb(back_));
+namespace {
+
+// A picture with no width or no height has neither, as an image of it would.
+void normalizeSize(int& w, int& h) {
+  if (w <= 0 || h <= 0) w = h = 0;
+}
+
+}  // namespace
+
+Picture::Picture(int w, int h, int32_t back) : w_(w), h_(h), back_(back) {
+  normalizeSize(w_, h_);
+}
+
+// Returns whether the picture has pixels now. Out of memory it becomes a
+// picture of nothing, as a failed image would, rather than one that writes
+// through a null image.
+bool Picture::materialize(bool fill) const {
+  if (!img_.isNull()) return true;
+  if (w_ == 0) return false;
+  img_ = QImage(w_, h_, QImage::Format_RGB32);
+  if (img_.isNull()) {
+    w_ = h_ = 0;
+    return false;
+  }
+  if (fill) img_.fill(toQRgb(back_));
+  return true;
+}
+
+const QImage& Picture::image() const {
+  materialize(true);
+  return img_;
+}
+
+QImage& Picture::mutableImage() {
+  materialize(true);
+  return img_;
+}
+
+QImage& Picture::imageToOverwrite() {
+  materialize(false);
+  return img_;
 }
 
 void Picture::resize(int w, int h) {
-  w = std::max(w, 0);
-  h = std::max(h, 0);
-  if (w == width() && h == height()) return;
-  QImage next(w, h, QImage::Format_RGB32);
-  next.fill(toQRgb(back_));
-  const int cw = std::min(w, width()), ch = std::min(h, height());
-  for (int y = 0; y < ch; ++y)
-    std::memcpy(next.scanLine(y), img_.constScanLine(y), size_t(cw) * 4);
-  img_ = std::move(next);
+  normalizeSize(w, h);
+  if (w == w_ && h == h_) return;
+  if (!isBlank()) {
+    QImage next(w, h, QImage::Format_RGB32);
+    next.fill(toQRgb(back_));
+    const int cw = std::min(w, w_), ch = std::min(h, h_);
+    for (int y = 0; y < ch && !next.isNull(); ++y)
+      std::memcpy(next.scanLine(y), img_.constScanLine(y), size_t(cw) * 4);
+    img_ = std::move(next);
+    if (img_.isNull()) w = h = 0;
+  }
+  w_ = w;
+  h_ = h;
   refresh();
 }
 
 void Picture::clear() {
-  img_.fill(toQRgb(back_));
+  img_ = QImage();
   refresh();
+}
+
+void Picture::setBackColor(int32_t c) {
+  // A blank picture shows the old colour until cleared, as a filled one would.
+  if (c != back_) materialize(true);
+  back_ = c;
+}
+
+void Picture::fillRect(const QRect& r, int32_t color) {
+  const QRect c = r & rect();
+  if (c.isEmpty()) return;
+  if (isBlank() && toQRgb(color) == toQRgb(back_)) {
+    markDirty(c);
+    return;
+  }
+  if (!materialize(true)) return;
+  const QRgb q = toQRgb(color);
+  for (int y = c.top(); y <= c.bottom(); ++y) {
+    QRgb* row = reinterpret_cast<QRgb*>(img_.scanLine(y));
+    std::fill(row + c.left(), row + c.right() + 1, q);
+  }
+  markDirty(c);
 }
 
 void Picture::setPixel(int x, int y, int32_t color) {
   if (x < 0 || y < 0 || x >= width() || y >= height()) return;
+  if (!materialize(true)) return;
   reinterpret_cast<QRgb*>(img_.scanLine(y))[x] = toQRgb(color);
   markDirty(QRect(x, y, 1, 1));
 }
 
 int32_t Picture::pixel(int x, int y) const {
   if (x < 0 || y < 0 || x >= width() || y >= height()) return -1;
+  if (isBlank()) return fromQRgb(toQRgb(back_));
   return fromQRgb(reinterpret_cast<const QRgb*>(img_.constScanLine(y))[x]);
 }
 
@@ -47,6 +113,13 @@ void Picture::scaledCopyFrom(const Picture& src, int dx, int dy, int dw, int dh)
   const int x0 = std::max(dx, 0), x1 = std::min(dx + dw, width());
   const int y0 = std::max(dy, 0), y1 = std::min(dy + dh, height());
   if (x0 >= x1 || y0 >= y1) return;
+  if (src.isBlank()) {
+    fillRect(QRect(x0, y0, x1 - x0, y1 - y0), src.back_);
+    return;
+  }
+  // A copy over the whole picture leaves nothing of the background to fill.
+  const bool whole = x0 == 0 && y0 == 0 && x1 == w_ && y1 == h_;
+  if (!materialize(!whole)) return;
   // Source column of every destination column, sampled at the pixel centre.
   std::vector<int> sxOf(size_t(x1 - x0));
   for (int x = x0; x < x1; ++x)
@@ -84,6 +157,11 @@ void Picture::bitBlt(Picture& dst, int dx, int dy, int w, int h, const Picture& 
   w = std::min({w, src.width() - sx, dst.width() - dx});
   h = std::min({h, src.height() - sy, dst.height() - dy});
   if (w <= 0 || h <= 0) return;
+  if (src.isBlank()) {
+    dst.fillRect(QRect(dx, dy, w, h), src.back_);
+    return;
+  }
+  if (!dst.materialize(true)) return;
   const size_t sbpl = size_t(src.img_.bytesPerLine());
   const size_t dbpl = size_t(dst.img_.bytesPerLine());
   const uchar* s = src.img_.constBits() + size_t(sy) * sbpl + size_t(sx) * 4;
@@ -100,7 +178,7 @@ void Picture::bitBlt(Picture& dst, int dx, int dy, int w, int h, const Picture& 
 
 void Picture::printText(int x, int y, const std::string& text, int32_t color,
                         const FontSpec& font) {
-  if (text.empty()) return;
+  if (text.empty() || !materialize(true)) return;
   QPainter p(&img_);
   QFont f(QString::fromStdString(font.family));
   f.setPixelSize(font.pixelSize);
@@ -128,7 +206,7 @@ void Picture::drawRect(int x1, int y1, int x2, int y2, int32_t color) {
   }
 }
 
-void Picture::refresh() { dirty_ = img_.rect(); }
+void Picture::refresh() { dirty_ = rect(); }
 
 QRect Picture::takeDirty() {
   QRect r = dirty_;
@@ -146,10 +224,20 @@ std::optional<QImage> Picture::readBmp(const std::string& path) {
 
 void Picture::setImage(const QImage& image) {
   img_ = image.convertToFormat(QImage::Format_RGB32);
+  w_ = img_.width();
+  h_ = img_.height();
   refresh();
 }
 
 std::vector<uint8_t> Picture::bmpBytes() const {
+  // A blank picture is written from a passing image: the export leaves it
+  // holding no memory.
+  QImage passing;
+  if (isBlank() && w_ > 0) {
+    passing = QImage(w_, h_, QImage::Format_RGB32);
+    passing.fill(toQRgb(back_));
+  }
+  const QImage& img = isBlank() ? passing : img_;
   QByteArray data;
   // The header, then three bytes a pixel with each row padded to four bytes.
   data.reserve(54 + qsizetype((3 * width() + 3) / 4 * 4) * height());
@@ -158,7 +246,7 @@ std::vector<uint8_t> Picture::bmpBytes() const {
   // Qt's writer stores an RGB32 image with 24 bits a pixel, so the picture's
   // own image goes in without a converted copy.
   QImageWriter writer(&buffer, "bmp");
-  if (!writer.write(img_)) return {};
+  if (!writer.write(img)) return {};
   buffer.close();
   return std::vector<uint8_t>(data.begin(), data.end());
 }

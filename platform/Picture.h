@@ -18,18 +18,24 @@ struct FontSpec {
 // the editor uses. Its content is only ever changed by these calls, never
 // redrawn on a repaint, so a widget showing it just paints the image.
 // Changes are collected in a dirty rectangle that the view takes and repaints.
+//
+// A new or cleared picture is blank: all background, holding no pixel memory
+// until something is drawn on it or its image is asked for. The map picture
+// and the zoom copy are 32 MiB each at full size, and most of the time one of
+// them, often both, show nothing but background.
 class Picture {
  public:
   Picture(int w = 16, int h = 16, int32_t back = 0);
 
-  int width() const { return img_.width(); }
-  int height() const { return img_.height(); }
+  int width() const { return w_; }
+  int height() const { return h_; }
   // New size; the overlapping top-left part keeps its pixels, new area is background.
   void resize(int w, int h);
-  // Fill with the background colour.
+  // Fill with the background colour, giving the pixels' memory back.
   void clear();
+  bool isBlank() const { return img_.isNull(); }
   int32_t backColor() const { return back_; }
-  void setBackColor(int32_t c) { back_ = c; }
+  void setBackColor(int32_t c);
 
   // Out-of-range coordinates are ignored (set) or give -1 (read).
   void setPixel(int x, int y, int32_t color);
@@ -63,16 +69,26 @@ class Picture {
   // empty when it cannot be encoded.
   std::vector<uint8_t> bmpBytes() const;
 
-  const QImage& image() const { return img_; }
-  QImage& mutableImage() { return img_; }
-  void markDirty(const QRect& r) { dirty_ |= r.intersected(img_.rect()); }
+  // The pixels; a blank picture gets them here, filled with the background.
+  const QImage& image() const;
+  QImage& mutableImage();
+  // For a caller that writes every pixel itself: a blank picture's memory is
+  // not filled first.
+  QImage& imageToOverwrite();
+  void markDirty(const QRect& r) { dirty_ |= r.intersected(rect()); }
 
   // Control properties of the picture box that holds the image.
   int left = 0, top = 0;
   bool visible = true, enabled = true;
 
  private:
-  QImage img_;
+  QRect rect() const { return QRect(0, 0, w_, h_); }
+  bool materialize(bool fill) const;
+  void fillRect(const QRect& r, int32_t color);
+
+  // Null while blank. Filled in on first use, also through const reads.
+  mutable QImage img_;
+  mutable int w_, h_;
   int32_t back_;
   QRect dirty_;
 };

@@ -50,7 +50,7 @@ void redrawThroughBlits(App& a) {
 // copied straight from one image's memory into the other's. Every pixel inside
 // the 256 x 128 cells is overwritten, so only what lies beyond them is cleared.
 void redrawByScanlines(App& a) {
-  QImage& img = a.frm.picMap.mutableImage();
+  QImage& img = a.frm.picMap.imageToOverwrite();
   const int w = img.width(), h = img.height();
   if (w <= 0 || h <= 0) return;
   if (w > kMapPixW || h > kMapPixH) clearBeyondCells(img, a.frm.picMap.backColor());

@@ -53,6 +53,8 @@ void ApplyZoom(App& a) {
     map.visible = true;
     map.enabled = true;
     zoom.visible = false;
+    // The copy is made anew at every zoom; until then it holds no memory.
+    zoom.clear();
     a.st.ZoomFactor = 1;
     return;
   }
@@ -73,9 +75,10 @@ void ApplyZoom(App& a) {
   const int w = scaledLength(a.st.ZoomFactor, map.width());
   const int h = scaledLength(a.st.ZoomFactor, map.height());
   // Every pixel of the copy is drawn below, so the old content need not be
-  // carried over into the new size.
-  QImage fresh(w, h, QImage::Format_RGB32);
-  zoom.setImage(fresh);
+  // carried over into the new size. A map nothing was drawn on yet gives a
+  // copy that holds no memory either.
+  zoom.clear();
+  zoom.resize(w, h);
   zoom.scaledCopyFrom(map, 0, 0, w, h);
   zoom.refresh();
 }

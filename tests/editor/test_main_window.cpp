@@ -166,6 +166,20 @@ TEST_F(MainWindow, ResizingKeepsBarsAtTheEdgesAndNeverLosesTheViewport) {
   EXPECT_FALSE(geo("picScroll").isEmpty());  // at least 1 x 1
 }
 
+// A first run draws nothing into the map or the zoom copy, 32 MiB each: the
+// view paints an untouched picture's background straight onto the screen.
+TEST_F(MainWindow, TheFirstFrameShowsTheUntouchedMapWithoutGivingItPixels) {
+  ASSERT_TRUE(QTest::qWaitForWindowExposed(w.get()));
+  Picture& map = app().frm.picMap;
+  EXPECT_TRUE(map.isBlank());
+  EXPECT_TRUE(app().frm.picZoom.isBlank());
+  map.setBackColor(RGBColor(10, 200, 30));
+  map.clear();
+  w->sync();
+  EXPECT_EQ(fromQRgb(w->mapView()->grab().toImage().pixel(500, 300)), RGBColor(10, 200, 30));
+  EXPECT_TRUE(map.isBlank());
+}
+
 TEST_F(MainWindow, AStoredPlacementOfNoSizeKeepsTheWindowSize) {
   w->resize(900, 700);
   const QSize before = w->size();

@@ -51,6 +51,7 @@ TEST_F(Zoom, EveryZoomLocksTheEditingMenusAndNamesItselfInTheCaption) {
     EXPECT_EQ(a.frm.caption, "Mosaicwright v2.1 - [Zoom " + name + "]");
     for (const char* m : code2) EXPECT_FALSE(a.frm.menu(m).enabled) << name << " " << m;
     picZoom_Click(a);
+    EXPECT_TRUE(a.frm.picZoom.isBlank()) << name;  // unzoomed, the copy holds no memory
     for (const char* m : code2) EXPECT_TRUE(a.frm.menu(m).enabled) << name << " " << m;
     EXPECT_EQ(a.frm.caption, "Mosaicwright v2.1 ");
   }

@@ -69,3 +69,41 @@ TEST(PictureScaledCopy, HalvingKeepsOnePixelOfEveryTwoByTwoBlockExactly) {
   small.scaledCopyFrom(big, 0, 0, 4, 2);
   EXPECT_EQ(text(small), "abcd efgh");
 }
+
+// A picture nothing was drawn on holds no pixels: every read, copy and export
+// must still see its background, and only a write may give it memory.
+TEST(PictureBlank, ABlankPictureReadsCopiesAndExportsAsItsBackground) {
+  Picture blank(4, 2, kBack);
+  Picture dst = lettered(4, 2), scaled = lettered(4, 2);
+  Picture::bitBlt(dst, 1, 0, 2, 2, blank, 0, 0);
+  scaled.scaledCopyFrom(blank, 2, 1, 2, 1);
+  EXPECT_EQ(text(dst), "a..d e..h");
+  EXPECT_EQ(text(scaled), "abcd ef..");
+  EXPECT_EQ(text(blank), ".... ....");
+  Picture part(4, 2, kBack);  // a copy into part of a blank picture
+  part.scaledCopyFrom(lettered(2, 1), 1, 1, 2, 1);
+  EXPECT_EQ(text(part), ".... .ab.");
+
+  Picture filled(4, 2, kBack);
+  filled.setPixel(0, 0, kBack);
+  EXPECT_EQ(blank.bmpBytes(), filled.bmpBytes());
+
+  blank.resize(5, 1);
+  Picture::bitBlt(blank, 0, 0, 5, 1, Picture(5, 1, kBack), 0, 0);
+  EXPECT_TRUE(blank.isBlank());
+  blank.setPixel(4, 0, 'z');
+  EXPECT_FALSE(blank.isBlank());
+  EXPECT_EQ(text(blank), "....z");
+}
+
+TEST(PictureBlank, ClearingGivesThePixelsBackAndANewBackgroundFillsOnlyWhatComesAfter) {
+  Picture p = lettered(3, 1);
+  p.clear();
+  EXPECT_TRUE(p.isBlank());
+  EXPECT_EQ(text(p), "...");
+  p.setBackColor('#');  // what is shown keeps the old background
+  p.resize(4, 2);
+  EXPECT_EQ(text(p), "...# ####");
+  p.clear();
+  EXPECT_EQ(text(p), "#### ####");
+}

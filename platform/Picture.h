@@ -86,7 +86,8 @@ class Picture {
   bool materialize(bool fill) const;
   void fillRect(const QRect& r, int32_t color);
 
-  // Null while blank. Filled in on first use, also through const reads.
+  // Null while blank; made on first use, also by a const read. The size
+  // drops to nothing when the memory for the pixels cannot be had.
   mutable QImage img_;
   mutable int w_, h_;
   int32_t back_;

@@ -2,12 +2,8 @@
 
 #include <QBuffer>
 #include <QByteArray>
-#include <QFile>
 #include <QImageReader>
-#include <QSaveFile>
 #include <algorithm>
-#include <filesystem>
-#include <system_error>
 
 #include "platform/Picture.h"
 
@@ -15,7 +11,6 @@ namespace {
 
 constexpr size_t kTileBytes = 2048;
 constexpr size_t kDatamapHeader = 4;
-constexpr size_t kColormapBytes = 258;
 constexpr int kSheetWidth = 512, kSheetHeight = 128;
 
 // Copies file[from, from + n) into out[0, n); what the file lacks stays 0.
@@ -43,42 +38,34 @@ Bytes usedCells(const CellArray& cells, int width, int height) {
   return out;
 }
 
-}  // namespace
+uint32_t le16(const Bytes& b, size_t at) { return uint32_t(b[at]) | uint32_t(b[at + 1]) << 8; }
+uint32_t le32(const Bytes& b, size_t at) { return le16(b, at) | le16(b, at + 2) << 16; }
 
-std::optional<Bytes> readWholeFile(const std::string& path) {
-  // Only a regular file: a folder cannot be read, and a pipe or a device
-  // would block or never end.
-  if (!FileExists(path)) return std::nullopt;
-  QFile file(QString::fromStdString(path));
-  if (!file.open(QIODevice::ReadOnly)) return std::nullopt;
-  const QByteArray data = file.readAll();
-  if (file.error() != QFileDevice::NoError) return std::nullopt;
-  return Bytes(data.begin(), data.end());
-}
-
-bool writeWholeFile(const std::string& path, const Bytes& bytes) {
-  if (path.empty()) return false;
-  QSaveFile file(QString::fromStdString(path));
-  if (!file.open(QIODevice::WriteOnly)) return false;
-  const auto n = qint64(bytes.size());
-  // A short write (disk full, file size limit) can surface only at the flush,
-  // and commit() would still put the cut file in place of the old one.
-  if (file.write(reinterpret_cast<const char*>(bytes.data()), n) != n || !file.flush()) {
-    file.cancelWriting();
-    return false;
+// Width and height as the bitmap's headers give them (a negative height marks
+// a top-down bitmap), or nothing when the file is no Windows bitmap.
+std::optional<QSize> bmpHeaderSize(const Bytes& file) {
+  if (file.size() < 26 || file[0] != 'B' || file[1] != 'M') return std::nullopt;
+  const uint32_t infoSize = le32(file, 14);
+  int64_t w = 0, h = 0;
+  if (infoSize == 12) {  // the old OS/2 header: 16-bit sizes
+    w = le16(file, 18);
+    h = le16(file, 20);
+  } else if (infoSize >= 16) {
+    w = int32_t(le32(file, 18));
+    h = int32_t(le32(file, 22));
+  } else {
+    return std::nullopt;
   }
-  return file.commit();
+  if (h < 0) h = -h;
+  if (w <= 0 || h == 0 || h > INT32_MAX) return std::nullopt;
+  return QSize(int(w), int(h));
 }
+
+}  // namespace
 
 bool writeBitmapFile(const std::string& path, const Picture& picture) {
   const Bytes bytes = picture.bmpBytes();
   return !bytes.empty() && writeWholeFile(path, bytes);
-}
-
-bool FileExists(const std::string& path) {
-  if (path.empty()) return false;
-  std::error_code ec;
-  return std::filesystem::is_regular_file(std::filesystem::path(path), ec) && !ec;
 }
 
 TilesetData decodePrgTileset(const Bytes& file) {
@@ -110,26 +97,25 @@ Bytes encodeChrTileset(const Bytes& tiles) { return tilesOf(tiles); }
 
 TilesheetBitmap decodeTilesheetBmp(const Bytes& file) {
   TilesheetBitmap result;
-  QByteArray data(reinterpret_cast<const char*>(file.data()), qsizetype(file.size()));
+  const std::optional<QSize> claimed = bmpHeaderSize(file);
+  if (!claimed) return result;
+  if (*claimed != QSize(kSheetWidth, kSheetHeight)) {
+    result.status = TilesheetBitmap::Status::WrongSize;
+    result.width = claimed->width();
+    result.height = claimed->height();
+    return result;
+  }
+  QByteArray data = QByteArray::fromRawData(reinterpret_cast<const char*>(file.data()),
+                                            qsizetype(file.size()));
   QBuffer buffer(&data);
   buffer.open(QIODevice::ReadOnly);
   QImageReader reader(&buffer, "bmp");
   reader.setAutoTransform(false);
-  const QSize claimed = reader.size();
-  if (claimed.isValid() && claimed != QSize(kSheetWidth, kSheetHeight)) {
-    result.status = TilesheetBitmap::Status::WrongSize;
-    result.width = claimed.width();
-    result.height = claimed.height();
-    return result;
-  }
   const QImage img = reader.read();
-  if (img.isNull()) return result;
+  // The reader has its own view of the headers; only its 512 x 128 counts.
+  if (img.isNull() || img.size() != QSize(kSheetWidth, kSheetHeight)) return result;
   result.width = img.width();
   result.height = img.height();
-  if (img.size() != QSize(kSheetWidth, kSheetHeight)) {
-    result.status = TilesheetBitmap::Status::WrongSize;
-    return result;
-  }
   result.image = img.convertToFormat(QImage::Format_RGB32);
   result.status = TilesheetBitmap::Status::Ok;
   return result;
@@ -175,9 +161,9 @@ Bytes encodeDatamapExport(const CellArray& cells, int width, int height) {
 }
 
 std::optional<std::array<uint8_t, 258>> decodeColormap(const Bytes& file) {
-  if (file.size() != kColormapBytes && file.size() != 262) return std::nullopt;
+  if (file.size() != kColormapFileBytes && file.size() != kColormapLongFileBytes) return std::nullopt;
   std::array<uint8_t, 258> c{};
-  std::copy_n(file.begin(), kColormapBytes, c.begin());
+  std::copy_n(file.begin(), kColormapFileBytes, c.begin());
   return c;
 }
 

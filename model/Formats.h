@@ -8,20 +8,27 @@
 #include <QImage>
 
 #include "model/ProgramState.h"
+#include "platform/FileAccess.h"
 
 // Every document file format as pure byte functions: bytes in, bytes out.
-// The loaders and savers, the D64 export and the tests share them.
-using Bytes = std::vector<uint8_t>;
+// The loaders and savers, the D64 export and the tests share them. The file
+// access they were written against (readWholeFile, writeWholeFile, FileExists)
+// comes with this header.
 
-// Whole-file I/O. readWholeFile refuses anything but a readable regular file.
-std::optional<Bytes> readWholeFile(const std::string& path);
-// Through QSaveFile: the old file stays whole when the write fails.
-bool writeWholeFile(const std::string& path, const Bytes& bytes);
 // A picture's image as a 24-bit Windows bitmap, through writeWholeFile.
 class Picture;
 bool writeBitmapFile(const std::string& path, const Picture& picture);
-// True only for an existing regular file (not a folder, not a pipe).
-bool FileExists(const std::string& path);
+
+// The most of a file each format can use; a loader reads no further.
+inline constexpr size_t kPrgTilesetFileBytes = 2050;
+inline constexpr size_t kChrTilesetFileBytes = 2048;
+inline constexpr size_t kDatamapFileBytes = 32772;
+inline constexpr size_t kDatatypeFileBytes = 32768;
+inline constexpr size_t kColormapFileBytes = 258;
+inline constexpr size_t kColormapLongFileBytes = 262;
+// File header, the largest info header, colour masks, a 256-colour table and
+// 32-bit pixels: no 512 x 128 bitmap needs more.
+inline constexpr size_t kTilesheetBmpMaxBytes = 14 + 124 + 12 + 256 * 4 + 512 * 128 * 4;
 
 // ---- Tileset (.prg: load address + 2048 bytes; .chr: 2048 bytes)
 struct TilesetData {
@@ -33,8 +40,9 @@ TilesetData decodeChrTileset(const Bytes& file);
 Bytes encodePrgTileset(uint8_t loadLo, uint8_t loadHi, const Bytes& tiles);
 Bytes encodeChrTileset(const Bytes& tiles);
 
-// ---- Tile sheet bitmap (.bmp, 512 x 128). The size is checked from the header
-// before the pixels are decoded, so a file claiming a huge size allocates nothing.
+// ---- Tile sheet bitmap (.bmp, 512 x 128). The size is read from the header
+// and refused before a pixel is decoded, so a file claiming a huge size
+// allocates nothing. A file cut short of its pixels is Invalid.
 struct TilesheetBitmap {
   enum class Status { Ok, WrongSize, Invalid };
   Status status = Status::Invalid;

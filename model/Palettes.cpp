@@ -1,10 +1,10 @@
 #include "model/Palettes.h"
 
-#include <QFile>
-#include <QFileInfo>
+#include <string_view>
 
 #include "model/App.h"
 #include "platform/Color.h"
+#include "platform/FileAccess.h"
 #include "platform/IniFile.h"
 #include "platform/NumericText.h"
 
@@ -33,22 +33,9 @@ bool component(const std::string& text, int& out) {
   return true;
 }
 
-int hexPair(const std::string& line, size_t pos) {
-  std::string pair = pos < line.size() ? line.substr(pos, 2) : std::string();
-  return int(RoundHalfEven(Val("&H" + pair)));
-}
-
-std::vector<std::string> splitAnyLineEnd(const std::string& text) {
-  std::vector<std::string> lines;
-  size_t start = 0;
-  for (size_t i = 0; i < text.size(); ++i) {
-    if (text[i] != '\r' && text[i] != '\n') continue;
-    lines.push_back(text.substr(start, i - start));
-    if (text[i] == '\r' && i + 1 < text.size() && text[i + 1] == '\n') ++i;
-    start = i + 1;
-  }
-  if (start < text.size()) lines.push_back(text.substr(start));
-  return lines;
+int hexPair(std::string_view line, size_t pos) {
+  const std::string_view pair = pos < line.size() ? line.substr(pos, 2) : std::string_view();
+  return int(RoundHalfEven(Val("&H" + std::string(pair))));
 }
 
 }  // namespace
@@ -87,9 +74,10 @@ bool ParsePaletteColor(App& a, const std::string& text, const std::string& label
   return true;
 }
 
-void LoadPaletteINI(App& a, const std::string& path) {
+void LoadPaletteINI(App& a, const std::string& path) { LoadPaletteINI(a, IniSnapshot(path)); }
+
+void LoadPaletteINI(App& a, const IniSnapshot& ini) {
   a.st.Palette = kBuiltInPalette;
-  const IniSnapshot ini(path);
   for (int i = 0; i < 16; ++i) {
     std::string key = "Color" + std::to_string(i);
     std::string text = ini.get("ColorPalette", key, "");
@@ -103,25 +91,25 @@ void LoadPaletteINI(App& a, const std::string& path) {
 
 std::vector<int32_t> parseVplText(const std::string& text) {
   std::vector<int32_t> colors;
-  std::vector<std::string> lines = splitAnyLineEnd(text);
-  // The first line is the file's header and never a colour; a palette has 16
-  // entries, so colour lines beyond the 16th have nowhere to go.
-  for (size_t i = 1; i < lines.size() && colors.size() < 16; ++i) {
-    const std::string& line = lines[i];
-    if (line.empty() || line[0] == '#') continue;
-    colors.push_back(RGBColor(hexPair(line, 0), hexPair(line, 3), hexPair(line, 6)));
+  // Lines end at LF, CR or CR LF. The first line is the file's header and
+  // never a colour; a palette has 16 entries, so the scan stops at the 16th
+  // colour line, however much text follows.
+  size_t start = 0;
+  for (bool first = true; start < text.size() && colors.size() < 16; first = false) {
+    size_t end = text.find_first_of("\r\n", start);
+    if (end == std::string::npos) end = text.size();
+    const std::string_view line(text.data() + start, end - start);
+    if (!first && !line.empty() && line[0] != '#')
+      colors.push_back(RGBColor(hexPair(line, 0), hexPair(line, 3), hexPair(line, 6)));
+    start = end + (text.compare(end, 2, "\r\n") == 0 ? 2 : 1);
   }
   return colors;
 }
 
 bool LoadPaletteVPL(App& a, const std::string& path) {
-  QFile f(QString::fromStdString(path));
-  std::optional<std::string> text;
-  if (QFileInfo(f).isFile() && f.open(QIODevice::ReadOnly)) {
-    QByteArray bytes = f.readAll();
-    if (f.error() == QFileDevice::NoError) text = bytes.toStdString();
-  }
-  if (!text) {
+  // A palette is a few hundred bytes; a file past the limit is no palette.
+  const std::optional<Bytes> bytes = readWholeFile(path);
+  if (!bytes) {
     if (a.prompts)
       a.prompts->MsgBox("Cannot read palette file (" + path + ")!", vbCritical,
                         "Palette Load Error");
@@ -129,7 +117,7 @@ bool LoadPaletteVPL(App& a, const std::string& path) {
   }
 
   // Entries past the file's last colour line keep the colours they had.
-  std::vector<int32_t> colors = parseVplText(*text);
+  std::vector<int32_t> colors = parseVplText(std::string(bytes->begin(), bytes->end()));
   for (size_t n = 0; n < colors.size(); ++n) a.st.Palette[n] = colors[n];
   for (size_t i = 0; i < 16; ++i) a.frm.picColor[i] = a.st.Palette[i];
   return true;

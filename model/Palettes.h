@@ -5,6 +5,7 @@
 #include <vector>
 
 struct App;
+class IniSnapshot;
 
 extern const std::array<int32_t, 16> kBuiltInPalette;
 extern const std::array<const char*, 16> kBuiltInPaletteText;  // "0,0,0", ...
@@ -15,8 +16,10 @@ bool ParsePaletteColor(App& a, const std::string& text, const std::string& label
                        int& green, int& blue);
 // Built-in palette, then the ColorPalette keys of the INI file; paints the swatches.
 void LoadPaletteINI(App& a, const std::string& path);
-// Reads the whole .vpl into a copy and applies it only when the file could be
-// read; else shows a "Palette Load Error" message and keeps the palette.
+void LoadPaletteINI(App& a, const IniSnapshot& ini);
+// Applies the .vpl only when the file could be read whole; a file that cannot,
+// or one longer than kWholeFileLimit, shows a "Palette Load Error" message and
+// keeps the palette.
 bool LoadPaletteVPL(App& a, const std::string& path);
 
 // The pure parts of the two loaders, without messages or program state.

@@ -18,8 +18,9 @@ bool validKind(int kind) { return kind >= 0 && kind <= 4; }
 
 }  // namespace
 
-void LoadMRU(App& a, const std::string& path) {
-  const IniSnapshot ini(path);
+void LoadMRU(App& a, const std::string& path) { LoadMRU(a, IniSnapshot(path)); }
+
+void LoadMRU(App& a, const IniSnapshot& ini) {
   for (int i = 0; i < 5; ++i)
     for (int k = 0; k < 5; ++k)
       Identity(a.st, k).mru[size_t(i)] = ini.get("MRU", slotKey(k, i), "");

@@ -2,8 +2,10 @@
 #include <string>
 
 struct App;
+class IniSnapshot;
 
 void LoadMRU(App& a, const std::string& path);
+void LoadMRU(App& a, const IniSnapshot& ini);
 // Puts path at the top of the kind's list, writes the list's five keys to the
 // settings file and refreshes all five menus. An empty path is ignored.
 void AddMRU(App& a, int kind, const std::string& path);

@@ -25,7 +25,7 @@ const char* flagText(bool v) { return v ? "True" : "False"; }
 
 // One key read: the converted text, or the fallback when the read gives "".
 struct Reader {
-  IniSnapshot ini;
+  const IniSnapshot& ini;
   std::string get(const char* section, const char* key, const std::string& def) const {
     return ini.get(section, key, def);
   }
@@ -51,8 +51,23 @@ std::string SettingsPath() { return AppPath() + "/Mosaicwright.ini"; }
 
 void LoadSettings(App& a) {
   const std::string path = SettingsPath();
+  ApplySettings(a, IniSnapshot(path));
+
+  // Tested only after every read, so that a first run loads pure defaults and
+  // then writes them as the fresh file.
+  if (!QFileInfo(QString::fromStdString(path)).isFile()) {
+    SaveSettings(a);
+    std::vector<IniKey> colours;
+    for (int i = 0; i < 16; ++i)
+      colours.push_back(
+          {"ColorPalette", "Color" + std::to_string(i), kBuiltInPaletteText[size_t(i)]});
+    WritePrivateProfileStrings(colours, path);
+  }
+}
+
+void ApplySettings(App& a, const IniSnapshot& ini) {
   ProgramState& st = a.st;
-  const Reader r{IniSnapshot(path)};
+  const Reader r{ini};
 
   st.AskSave = r.flag("Defaults", "AskSave", "False");
   st.SelectColor = r.long32("Defaults", "SelectColor", "16744448", 16744448);
@@ -77,21 +92,10 @@ void LoadSettings(App& a) {
   st.WindowWidth = r.long32("Window", "Width", std::to_string(now.width), 0);
   st.WindowHeight = r.long32("Window", "Height", std::to_string(now.height), 0);
 
-  LoadPaletteINI(a, path);
-  LoadDatatypeNames(a, path);
-  LoadMRU(a, path);
+  LoadPaletteINI(a, ini);
+  LoadDatatypeNames(a, ini);
+  LoadMRU(a, ini);
   for (int k = 0; k < 5; ++k) RefreshMRUMenu(a, k);
-
-  // Tested only after every read, so that a first run loads pure defaults and
-  // then writes them as the fresh file.
-  if (!QFileInfo(QString::fromStdString(path)).isFile()) {
-    SaveSettings(a);
-    std::vector<IniKey> colours;
-    for (int i = 0; i < 16; ++i)
-      colours.push_back(
-          {"ColorPalette", "Color" + std::to_string(i), kBuiltInPaletteText[size_t(i)]});
-    WritePrivateProfileStrings(colours, path);
-  }
 }
 
 bool SaveSettings(App& a) {
@@ -121,8 +125,9 @@ bool SaveSettings(App& a) {
   return WritePrivateProfileStrings(keys, path);
 }
 
-void LoadDatatypeNames(App& a, const std::string& path) {
-  const IniSnapshot ini(path);
+void LoadDatatypeNames(App& a, const std::string& path) { LoadDatatypeNames(a, IniSnapshot(path)); }
+
+void LoadDatatypeNames(App& a, const IniSnapshot& ini) {
   ListBox& list = a.frm.lstDatatypes;
   list.items.clear();
   list.items.reserve(256);

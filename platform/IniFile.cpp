@@ -1,38 +1,32 @@
 #include "platform/IniFile.h"
 
-#include <QFile>
 #include <QFileInfo>
 #include <QSaveFile>
-#include <vector>
+#include <algorithm>
+#include <string_view>
+
+#include "platform/FileAccess.h"
 
 namespace {
 
-// One line of the file as it stands: its text and its own line end ("" for a
-// last line without one), so that untouched lines are written back unchanged.
-struct Line {
-  std::string text;
-  std::string end;
+// One line of the text: its characters [start, stop) and its own line end
+// [stop, next) ("" for a last line without one), so that untouched lines are
+// written back unchanged.
+struct LineSpan {
+  size_t start, stop, next;
+  std::string_view in(std::string_view text) const { return text.substr(start, stop - start); }
 };
 
-std::vector<Line> splitLines(const std::string& text) {
-  std::vector<Line> lines;
-  size_t start = 0;
-  while (start < text.size()) {
-    size_t lf = text.find('\n', start);
-    if (lf == std::string::npos) {
-      lines.push_back({text.substr(start), ""});
-      break;
-    }
-    size_t stop = (lf > start && text[lf - 1] == '\r') ? lf - 1 : lf;
-    lines.push_back({text.substr(start, stop - start), text.substr(stop, lf + 1 - stop)});
-    start = lf + 1;
-  }
-  return lines;
+LineSpan lineAt(std::string_view text, size_t start) {
+  const size_t lf = text.find('\n', start);
+  if (lf == std::string_view::npos) return {start, text.size(), text.size()};
+  const size_t stop = (lf > start && text[lf - 1] == '\r') ? lf - 1 : lf;
+  return {start, stop, lf + 1};
 }
 
 bool isBlank(char c) { return c == ' ' || c == '\t' || c == '\r' || c == '\v' || c == '\f'; }
 
-std::string trimmed(const std::string& s) {
+std::string_view trimmed(std::string_view s) {
   size_t b = 0, e = s.size();
   while (b < e && isBlank(s[b])) ++b;
   while (e > b && isBlank(s[e - 1])) --e;
@@ -41,36 +35,46 @@ std::string trimmed(const std::string& s) {
 
 char lower(char c) { return (c >= 'A' && c <= 'Z') ? char(c - 'A' + 'a') : c; }
 
-bool sameName(const std::string& a, const std::string& b) {
+bool sameName(std::string_view a, std::string_view b) {
   if (a.size() != b.size()) return false;
   for (size_t i = 0; i < a.size(); ++i)
     if (lower(a[i]) != lower(b[i])) return false;
   return true;
 }
 
+uint32_t nameHash(std::string_view s) {
+  uint32_t h = 2166136261u;  // FNV-1a
+  for (char c : s) h = (h ^ uint8_t(lower(c))) * 16777619u;
+  return h;
+}
+
+uint32_t keyHash(std::string_view section, std::string_view key) {
+  const uint32_t s = nameHash(section);
+  return s ^ (nameHash(key) + 0x9E3779B9u + (s << 6) + (s >> 2));
+}
+
 enum class Kind { Other, Section, Key };
 
 struct Parsed {
   Kind kind = Kind::Other;
-  std::string name;   // section or key name, trimmed
-  std::string value;  // key lines: the value, trimmed, not yet unquoted
+  std::string_view name;   // section or key name, trimmed
+  std::string_view value;  // key lines: the value, trimmed, not yet unquoted
 };
 
-Parsed parseLine(const std::string& raw, bool firstLine) {
-  std::string s = raw;
+Parsed parseLine(std::string_view s, bool firstLine) {
   // An editor may have saved the file with a UTF-8 byte order mark.
-  if (firstLine && s.compare(0, 3, "\xEF\xBB\xBF") == 0) s.erase(0, 3);
-  std::string t = trimmed(s);
+  if (firstLine && s.substr(0, 3) == "\xEF\xBB\xBF") s.remove_prefix(3);
+  const std::string_view t = trimmed(s);
   Parsed p;
   if (t.empty() || t[0] == ';') return p;
   if (t[0] == '[') {
-    size_t close = t.find(']');
+    const size_t close = t.find(']');
     p.kind = Kind::Section;
-    p.name = trimmed(t.substr(1, close == std::string::npos ? std::string::npos : close - 1));
+    p.name = trimmed(t.substr(1, close == std::string_view::npos ? close : close - 1));
     return p;
   }
-  size_t eq = t.find('=');
-  if (eq == std::string::npos) return p;
+  const size_t eq = t.find('=');
+  if (eq == std::string_view::npos) return p;
   p.name = trimmed(t.substr(0, eq));
   if (p.name.empty()) return p;
   p.kind = Kind::Key;
@@ -78,9 +82,9 @@ Parsed parseLine(const std::string& raw, bool firstLine) {
   return p;
 }
 
-std::string unquoted(const std::string& v) {
-  if (v.size() >= 2 && v.front() == '"' && v.back() == '"') return v.substr(1, v.size() - 2);
-  return v;
+std::string unquoted(std::string_view v) {
+  if (v.size() >= 2 && v.front() == '"' && v.back() == '"') v = v.substr(1, v.size() - 2);
+  return std::string(v);
 }
 
 bool hasLineBreak(const std::string& s) { return s.find_first_of("\r\n") != std::string::npos; }
@@ -97,87 +101,130 @@ bool validKey(const std::string& k) {
 }
 
 std::optional<std::string> readFile(const std::string& path) {
-  QFile f(QString::fromStdString(path));
-  if (!QFileInfo(f).isFile() || !f.open(QIODevice::ReadOnly)) return std::nullopt;
-  QByteArray bytes = f.readAll();
-  if (f.error() != QFileDevice::NoError) return std::nullopt;
-  return bytes.toStdString();
+  std::optional<Bytes> bytes = readWholeFile(path, kIniFileLimit);
+  if (!bytes) return std::nullopt;
+  return std::string(bytes->begin(), bytes->end());
 }
 
 }  // namespace
 
-std::optional<std::string> iniLookup(const std::string& text, const std::string& section,
-                                     const std::string& key) {
-  std::vector<Line> lines = splitLines(text);
+IniSnapshot::IniSnapshot(const std::string& path) : text_(readFile(path)) { index(); }
+
+IniSnapshot IniSnapshot::fromText(std::string text) {
+  IniSnapshot s;
+  if (text.size() <= kIniFileLimit) s.text_ = std::move(text);
+  s.index();
+  return s;
+}
+
+void IniSnapshot::index() {
+  if (!text_) return;
+  const std::string_view text = *text_;
   bool inSection = false;
-  for (size_t i = 0; i < lines.size(); ++i) {
-    Parsed p = parseLine(lines[i].text, i == 0);
-    if (p.kind == Kind::Section)
-      inSection = sameName(p.name, section);
-    else if (p.kind == Kind::Key && inSection && sameName(p.name, key))
-      return unquoted(p.value);
+  uint32_t sectionLine = 0;
+  std::string_view section;
+  for (size_t at = 0; at < text.size();) {
+    const LineSpan l = lineAt(text, at);
+    const Parsed p = parseLine(l.in(text), at == 0);
+    if (p.kind == Kind::Section) {
+      inSection = true;
+      section = p.name;
+      sectionLine = uint32_t(at);
+    } else if (p.kind == Kind::Key && inSection) {
+      entries_.push_back({keyHash(section, p.name), sectionLine, uint32_t(at)});
+    }
+    at = l.next;
+  }
+  std::sort(entries_.begin(), entries_.end(), [](const Entry& a, const Entry& b) {
+    return a.hash != b.hash ? a.hash < b.hash : a.keyLine < b.keyLine;
+  });
+}
+
+std::optional<std::string> IniSnapshot::find(const std::string& section,
+                                             const std::string& key) const {
+  if (!text_) return std::nullopt;
+  const std::string_view text = *text_;
+  const uint32_t h = keyHash(section, key);
+  auto it = std::lower_bound(entries_.begin(), entries_.end(), h,
+                             [](const Entry& e, uint32_t v) { return e.hash < v; });
+  // Names that merely share the hash are told apart by the lines themselves.
+  for (; it != entries_.end() && it->hash == h; ++it) {
+    const Parsed s = parseLine(lineAt(text, it->sectionLine).in(text), it->sectionLine == 0);
+    const Parsed k = parseLine(lineAt(text, it->keyLine).in(text), false);
+    if (sameName(s.name, section) && sameName(k.name, key)) return unquoted(k.value);
   }
   return std::nullopt;
+}
+
+std::string IniSnapshot::get(const std::string& section, const std::string& key,
+                             const std::string& def) const {
+  return find(section, key).value_or(def);
+}
+
+bool IniSnapshot::hasSection(const std::string& section) const {
+  if (!text_) return false;
+  const std::string_view text = *text_;
+  for (size_t at = 0; at < text.size();) {
+    const LineSpan l = lineAt(text, at);
+    const Parsed p = parseLine(l.in(text), at == 0);
+    if (p.kind == Kind::Section && sameName(p.name, section)) return true;
+    at = l.next;
+  }
+  return false;
+}
+
+std::optional<std::string> iniLookup(const std::string& text, const std::string& section,
+                                     const std::string& key) {
+  return IniSnapshot::fromText(text).find(section, key);
 }
 
 std::optional<std::string> iniSetKey(const std::string& text, const std::string& section,
                                      const std::string& key, const std::string& value) {
   if (!validSection(section) || !validKey(key) || hasLineBreak(value)) return std::nullopt;
 
-  std::vector<Line> lines = splitLines(text);
-  size_t firstLf = text.find('\n');
-  std::string eol =
+  const size_t firstLf = text.find('\n');
+  const std::string eol =
       (firstLf != std::string::npos && firstLf > 0 && text[firstLf - 1] == '\r') ? "\r\n" : "\n";
   const std::string keyLine = key + "=" + value;
 
-  bool inSection = false, inFirstBlock = false, sectionSeen = false;
-  size_t insertAfter = 0;  // last key line (or the header) of the section's first block
-  for (size_t i = 0; i < lines.size(); ++i) {
-    Parsed p = parseLine(lines[i].text, i == 0);
+  bool inSection = false, inFirstBlock = false;
+  std::optional<LineSpan> insertAfter;  // last key line (or the header) of the section's first block
+  std::optional<LineSpan> last;
+  for (size_t at = 0; at < text.size();) {
+    const LineSpan l = lineAt(text, at);
+    last = l;
+    const Parsed p = parseLine(l.in(text), at == 0);
     if (p.kind == Kind::Section) {
       inSection = sameName(p.name, section);
-      inFirstBlock = inSection && !sectionSeen;
-      if (inFirstBlock) {
-        sectionSeen = true;
-        insertAfter = i;
-      }
+      inFirstBlock = inSection && !insertAfter;
+      if (inFirstBlock) insertAfter = l;
     } else if (p.kind == Kind::Key && inSection) {
-      if (sameName(p.name, key)) {
-        lines[i].text = keyLine;
-        insertAfter = std::string::npos;
-        sectionSeen = true;
-        break;
-      }
-      if (inFirstBlock) insertAfter = i;
+      if (sameName(p.name, key))
+        return text.substr(0, l.start) + keyLine + text.substr(l.stop);
+      if (inFirstBlock) insertAfter = l;
     }
-  }
-
-  std::vector<Line> added;
-  size_t at = lines.size();
-  if (sectionSeen && insertAfter != std::string::npos) {
-    added.push_back({keyLine, eol});
-    at = insertAfter + 1;
-  } else if (!sectionSeen) {
-    if (!lines.empty() && !trimmed(lines.back().text).empty()) added.push_back({"", eol});
-    added.push_back({"[" + section + "]", eol});
-    added.push_back({keyLine, eol});
-  }
-  if (!added.empty()) {
-    if (at > 0 && lines[at - 1].end.empty()) lines[at - 1].end = eol;
-    lines.insert(lines.begin() + std::ptrdiff_t(at), added.begin(), added.end());
+    at = l.next;
   }
 
   std::string out;
-  out.reserve(text.size() + keyLine.size() + section.size() + 8);
-  for (const Line& l : lines) out += l.text + l.end;
+  if (insertAfter) {
+    out.reserve(text.size() + keyLine.size() + 2 * eol.size());
+    out.append(text, 0, insertAfter->next);
+    if (insertAfter->stop == insertAfter->next) out += eol;  // a last line without its end
+    out += keyLine + eol;
+    out.append(text, insertAfter->next, std::string::npos);
+    return out;
+  }
+  out = text;
+  if (last && last->stop == last->next) out += eol;
+  if (last && !trimmed(last->in(text)).empty()) out += eol;
+  out += "[" + section + "]" + eol + keyLine + eol;
   return out;
 }
 
 std::string GetPrivateProfileString(const std::string& section, const std::string& key,
                                     const std::string& def, const std::string& path) {
-  std::optional<std::string> text = readFile(path);
-  if (!text) return def;
-  return iniLookup(*text, section, key).value_or(def);
+  return IniSnapshot(path).get(section, key, def);
 }
 
 bool WritePrivateProfileString(const std::string& section, const std::string& key,
@@ -185,30 +232,13 @@ bool WritePrivateProfileString(const std::string& section, const std::string& ke
   return WritePrivateProfileStrings({{section, key, value}}, path);
 }
 
-IniSnapshot::IniSnapshot(const std::string& path) : text_(readFile(path)) {}
-
-std::string IniSnapshot::get(const std::string& section, const std::string& key,
-                             const std::string& def) const {
-  if (!text_) return def;
-  return iniLookup(*text_, section, key).value_or(def);
-}
-
-bool IniSnapshot::hasSection(const std::string& section) const {
-  if (!text_) return false;
-  const std::vector<Line> lines = splitLines(*text_);
-  for (size_t i = 0; i < lines.size(); ++i) {
-    const Parsed p = parseLine(lines[i].text, i == 0);
-    if (p.kind == Kind::Section && sameName(p.name, section)) return true;
-  }
-  return false;
-}
-
 bool WritePrivateProfileStrings(const std::vector<IniKey>& keys, const std::string& path) {
   QString qpath = QString::fromStdString(path);
   const bool existed = QFileInfo::exists(qpath);
   std::string old;
   if (existed) {
-    // A file we cannot read whole must not be replaced by the new keys.
+    // A file we cannot read whole (or one too long to be ours) must not be
+    // replaced by the new keys.
     std::optional<std::string> text = readFile(path);
     if (!text) return false;
     old = std::move(*text);

@@ -1,14 +1,21 @@
 #pragma once
+#include <cstddef>
+#include <cstdint>
 #include <optional>
 #include <string>
 #include <vector>
 
 // The private-profile INI operations the program relies on, on any INI file.
 //
+// An INI file longer than this is no settings, palette or project file: it
+// reads as a missing file and is never written over.
+inline constexpr size_t kIniFileLimit = size_t(16) << 20;
+
 // Read: the value of [section] key, blanks around it trimmed and one pair of
 // enclosing double quotes removed; `def` when the file, section or key is
 // missing; "" for a key present with an empty value. Section and key names
-// match in any letter case. Values are returned whole (no length cut).
+// match in any letter case; the first match in the file wins. Values are
+// returned whole (no length cut).
 std::string GetPrivateProfileString(const std::string& section, const std::string& key,
                                     const std::string& def, const std::string& path);
 
@@ -19,19 +26,32 @@ std::string GetPrivateProfileString(const std::string& section, const std::strin
 bool WritePrivateProfileString(const std::string& section, const std::string& key,
                                const std::string& value, const std::string& path);
 
-// A file read once for many lookups, with GetPrivateProfileString's answers
-// as of the moment it was read (start-up reads hundreds of keys).
+// A file read and indexed once for many lookups (start-up reads hundreds of
+// keys), with GetPrivateProfileString's answers as of the moment it was read.
 class IniSnapshot {
  public:
   explicit IniSnapshot(const std::string& path);
+  // The same over a text that is already in memory.
+  static IniSnapshot fromText(std::string text);
   std::string get(const std::string& section, const std::string& key, const std::string& def) const;
   // Whether the file could be read, and whether it holds [section]: a file
   // that is not of the expected kind reads like one with every key missing.
   bool readable() const { return text_.has_value(); }
   bool hasSection(const std::string& section) const;
+  // The value when the section and key are present.
+  std::optional<std::string> find(const std::string& section, const std::string& key) const;
 
  private:
+  IniSnapshot() = default;
+  void index();
+
   std::optional<std::string> text_;
+  // One per key line inside a section, ordered by the hash of the two names
+  // in any letter case, then by place in the file (the first match wins).
+  struct Entry {
+    uint32_t hash, sectionLine, keyLine;  // offsets of the two lines in text_
+  };
+  std::vector<Entry> entries_;
 };
 
 // Several keys set as WritePrivateProfileString would set them one after the

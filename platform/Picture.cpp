@@ -2,7 +2,6 @@
 
 #include <QBuffer>
 #include <QFont>
-#include <QImageReader>
 #include <QImageWriter>
 #include <QPainter>
 #include <algorithm>
@@ -212,14 +211,6 @@ QRect Picture::takeDirty() {
   QRect r = dirty_;
   dirty_ = QRect();
   return r;
-}
-
-std::optional<QImage> Picture::readBmp(const std::string& path) {
-  QImageReader reader(QString::fromStdString(path), "bmp");
-  reader.setAutoTransform(false);
-  QImage img = reader.read();
-  if (img.isNull()) return std::nullopt;
-  return img;
 }
 
 void Picture::setImage(const QImage& image) {

@@ -60,10 +60,9 @@ class Picture {
   QRect takeDirty();
   const QRect& dirty() const { return dirty_; }
 
-  // Windows bitmap files, through Qt's reader and writer (the format is named
-  // explicitly: a Linux file name need not end in .bmp). load returns the
-  // decoded image without touching this picture.
-  static std::optional<QImage> readBmp(const std::string& path);
+  // Windows bitmap files are written through Qt's writer (the format is named
+  // explicitly: a Linux file name need not end in .bmp); a bitmap tileset is
+  // read through the bounded tile-sheet decoder, never here.
   void setImage(const QImage& image);  // converts to RGB32 and takes the image's size
   // The image as a 24-bit Windows bitmap file, for the whole-file writer;
   // empty when it cannot be encoded.

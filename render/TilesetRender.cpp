@@ -39,12 +39,17 @@ Bytes tileBytesOf(const Picture& data, int32_t back) {
 
 }  // namespace
 
+void ClearTilePicture(App& a, Picture& picture) {
+  picture.setBackColor(background(a.st));
+  picture.clear();
+}
+
 void RenderTileset(App& a) {
   ProgramState& st = a.st;
   if (isBmpTileset(st.TilesetFile)) return;
 
   Picture& data = a.frm.picTileData;
-  data.clear();
+  ClearTilePicture(a, data);
   QImage& img = data.mutableImage();
   const int w = img.width(), h = img.height();
   uchar* base = img.bits();

@@ -3,8 +3,13 @@
 
 #include "model/Formats.h"
 
+class Picture;
+
 struct App;
 
+// Clears a tile picture to Palette(0), the background of every tile, so that
+// what it shows reads back as empty tiles whatever the palette.
+void ClearTilePicture(App& a, Picture& picture);
 // Redraws picTileData (1:1) and the 2x tile sheet picTileView from TileBytes,
 // Colormap and Palette. Does nothing while a .bmp tileset is loaded.
 void RenderTileset(App& a);

@@ -1,10 +1,13 @@
 #include "editor/logic/DocumentFiles.h"
 
+#include <algorithm>
+
 #include "editor/logic/TileSheet.h"
 #include "model/App.h"
 #include "model/DocumentLabel.h"
 #include "model/Formats.h"
 #include "model/RecentFiles.h"
+#include "platform/FileAccess.h"
 #include "platform/ProgramFolder.h"
 #include "render/MapRender.h"
 #include "render/TilesetRender.h"
@@ -29,9 +32,12 @@ void showCannotRead(App& a, const std::string& kind, const std::string& path) {
   showLoadError(a, kind, "Cannot read " + kind + " file (" + path + ")!");
 }
 
-// The whole file, or nothing after telling the user it cannot be read.
-std::optional<Bytes> readOrReport(App& a, const std::string& kind, const std::string& path) {
-  std::optional<Bytes> file = readWholeFile(path);
+// The file's first bytes, as many as its format can use, or nothing after
+// telling the user it cannot be read. A longer file is read only as far as
+// the format reaches.
+std::optional<Bytes> readOrReport(App& a, const std::string& kind, const std::string& path,
+                                  size_t limit) {
+  std::optional<Bytes> file = readFileHead(path, limit);
   if (!file) showCannotRead(a, kind, path);
   return file;
 }
@@ -86,7 +92,10 @@ void LoadTileset(App& a, const std::string& pathRef) {
                   "Invalid Tileset Type (" + path + ") must be (PRG, CHR or BMP)");
     return;
   }
-  const std::optional<Bytes> file = readOrReport(a, "Tileset", path);
+  const size_t limit = form == TilesetForm::Prg   ? kPrgTilesetFileBytes
+                       : form == TilesetForm::Chr ? kChrTilesetFileBytes
+                                                  : kTilesheetBmpMaxBytes;
+  const std::optional<Bytes> file = readOrReport(a, "Tileset", path, limit);
   if (!file) return;
 
   if (form == TilesetForm::Bmp) {
@@ -171,7 +180,7 @@ bool SaveTileset(App& a, const std::string& pathRef) {
 
 void LoadDatamap(App& a, const std::string& pathRef) {
   const std::string path = pathRef;
-  const std::optional<Bytes> file = readOrReport(a, "Datamap", path);
+  const std::optional<Bytes> file = readOrReport(a, "Datamap", path, kDatamapFileBytes);
   if (!file) return;
   const std::optional<DatamapData> d = decodeDatamap(*file);
   if (!d) {
@@ -209,13 +218,21 @@ bool SaveDatamap(App& a, const std::string& path) {
 
 void LoadColormap(App& a, const std::string& pathRef) {
   const std::string path = pathRef;
-  const std::optional<Bytes> file = readOrReport(a, "Colormap", path);
-  if (!file) return;
-  const auto colormap = decodeColormap(*file);
+  // The length is checked first from what the file system records, so that
+  // a colormap of some GiB is refused without reading it; files that record
+  // no length (/proc) are read one byte past the longer colormap size.
+  FileReader reader(path);
+  Bytes file;
+  if (reader.recordedSize() <= kColormapLongFileBytes &&
+      !reader.read(kColormapLongFileBytes + 1, file)) {
+    showCannotRead(a, "Colormap", path);
+    return;
+  }
+  const auto colormap = decodeColormap(file);
   if (!colormap) {
+    const uint64_t length = std::max<uint64_t>(reader.recordedSize(), file.size());
     showLoadError(a, "Colormap",
-                  "Invalid Colormap Size (" + std::to_string(file->size()) +
-                      ") must be (258 or 262)");
+                  "Invalid Colormap Size (" + std::to_string(length) + ") must be (258 or 262)");
     return;
   }
   a.st.Colormap = *colormap;
@@ -242,7 +259,7 @@ bool SaveColormap(App& a, const std::string& path) {
 
 void LoadDatatype(App& a, const std::string& pathRef) {
   const std::string path = pathRef;
-  const std::optional<Bytes> file = readOrReport(a, "Datatype", path);
+  const std::optional<Bytes> file = readOrReport(a, "Datatype", path, kDatatypeFileBytes);
   if (!file) return;
   a.st.DatatypeMap = decodeDatatype(*file);
   a.st.DatatypeFile = FileNameOf(path);

@@ -277,11 +277,12 @@ void mnuTYPEMRU_Click(App& a, int index) { recentCommand(a, kDatatype, index, Lo
 
 void mnuTilesetNew_Click(App& a) {
   if (!confirmed(a, "Are you sure you want to clear the Tileset?")) return;
-  a.frm.picTileSelected.clear();
-  a.frm.picTileData.clear();
+  // Cleared to Palette(0): a tileset saved now must read back as empty tiles.
+  ClearTilePicture(a, a.frm.picTileSelected);
+  ClearTilePicture(a, a.frm.picTileData);
   // A bitmap tileset may have left the sheet at another size.
   a.frm.picTileView.resize(512, 128);
-  a.frm.picTileView.clear();
+  ClearTilePicture(a, a.frm.picTileView);
   a.host->DoEvents();
   TakeEditedTileFromBrush(a);
   LoadTileEditor(a);

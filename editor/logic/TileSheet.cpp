@@ -63,11 +63,11 @@ void SelectCursorBlock(App& a) {
   f.shpTileSelected.visible = true;
 
   f.picTileSelected.resize(w, h);
-  f.picTileSelected.clear();
+  ClearTilePicture(a, f.picTileSelected);
   Picture::bitBlt(f.picTileSelected, 0, 0, w, h, f.picTileView, left, top);
   CopyBrushToHover(a);
   TakeEditedTileFromBrush(a);
-  f.picTileSelectedDataUndo.clear();
+  ClearTilePicture(a, f.picTileSelectedDataUndo);
   ForgetTileUndo(a);
 
   f.shpTileCursor.width = kCell;
@@ -123,7 +123,7 @@ void ResetTileSelection(App& a) {
   st.SelAnchorX = 0;
   st.SelAnchorY = 0;
   f.picTileSelected.resize(kCell, kCell);
-  f.picTileSelected.clear();
+  ClearTilePicture(a, f.picTileSelected);
   Picture::bitBlt(f.picTileSelected, 0, 0, kCell, kCell, f.picTileView, 0, 0);
   CopyBrushToHover(a);
   TakeEditedTileFromBrush(a);

@@ -1,0 +1,51 @@
+#pragma once
+#include <cstddef>
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <vector>
+
+using Bytes = std::vector<uint8_t>;
+
+// Every file the program reads is a regular file read from its first byte, and
+// never further than the caller can use: a file picked by mistake may be many
+// GiB long, or keep growing, or (/proc/self/pagemap) never end.
+class FileReader {
+ public:
+  // Opens only a regular file: a folder cannot be read, a pipe or a device
+  // could block or never end. The open itself never blocks.
+  explicit FileReader(const std::string& path);
+  ~FileReader();
+  FileReader(const FileReader&) = delete;
+  FileReader& operator=(const FileReader&) = delete;
+
+  bool isOpen() const { return fd_ >= 0; }
+  // The length the file system records for the file at the open; files of
+  // /proc record 0 whatever they hold.
+  uint64_t recordedSize() const { return recordedSize_; }
+  // Appends at most n more bytes to out, reading in chunks; fewer when the
+  // file ends first. False on a read error (out then holds what was read).
+  bool read(size_t n, Bytes& out);
+
+ private:
+  int fd_ = -1;
+  uint64_t recordedSize_ = 0;
+};
+
+// The first `limit` bytes of a regular file, fewer when it is shorter. A
+// caller that must tell a longer file asks for one byte more than it uses.
+std::optional<Bytes> readFileHead(const std::string& path, size_t limit);
+
+// What readWholeFile holds at most: far beyond any file of the program's own,
+// small enough to hold in memory at once.
+inline constexpr size_t kWholeFileLimit = size_t(16) << 20;
+// The whole of a regular file of at most `limit` bytes; a longer one is
+// refused (nullopt), as is anything but a readable regular file.
+std::optional<Bytes> readWholeFile(const std::string& path, size_t limit = kWholeFileLimit);
+
+// Through QSaveFile, flushed before the commit: the old file stays whole when
+// the write fails.
+bool writeWholeFile(const std::string& path, const Bytes& bytes);
+
+// True only for an existing regular file (not a folder, not a pipe).
+bool FileExists(const std::string& path);

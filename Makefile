@@ -1,6 +1,8 @@
 JOBS ?= $(shell nproc)
+FUZZ_SECONDS ?= 60
+FUZZ_JOBS ?= $(JOBS)
 
-.PHONY: run test bench deps build clean
+.PHONY: run test bench fuzz deps build clean
 
 deps:
 	@bash tools/install-deps.sh
@@ -22,5 +24,12 @@ bench: deps
 	cmake --build build-bench -j $(JOBS) --target mw_bench
 	QT_QPA_PLATFORM=offscreen ./build-bench/bench/mw_bench $(BENCH_ARGS)
 
+# libFuzzer needs clang and its fuzzer runtime; the tests replay the corpora without them.
+fuzz: deps
+	@bash tools/install-deps.sh clang libclang-rt-dev
+	CC=clang CXX=clang++ cmake -S . -B build-fuzz -DCMAKE_BUILD_TYPE=RelWithDebInfo -DMW_TESTS=OFF -DMW_FUZZ=ON
+	cmake --build build-fuzz -j $(JOBS) --target fuzz_targets
+	QT_QPA_PLATFORM=offscreen bash tools/fuzz.sh $(FUZZ_SECONDS) $(FUZZ_JOBS)
+
 clean:
-	rm -rf build build-asan build-bench
+	rm -rf build build-asan build-bench build-fuzz

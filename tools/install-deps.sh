@@ -1,7 +1,9 @@
 #!/usr/bin/env bash
-# Installs what the build and the tests need on a Debian machine, only when missing.
+# Installs what the build and the tests need on a Debian machine, only when
+# missing; with arguments, the packages named (make fuzz: clang and its runtime).
 set -euo pipefail
 pkgs=(g++ make cmake qt6-base-dev libgtest-dev libbenchmark-dev cc1541 cbmconvert fonts-dejavu-core)
+[ $# -gt 0 ] && pkgs=("$@")
 missing=()
 for p in "${pkgs[@]}"; do
   dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q 'install ok installed' || missing+=("$p")

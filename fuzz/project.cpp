@@ -1,0 +1,45 @@
+#include <QGuiApplication>
+#include <QTemporaryDir>
+
+#include "FuzzTarget.h"
+#include "editor/logic/DocumentFiles.h"
+#include "editor/logic/MainWindowLogic.h"
+#include "model/App.h"
+#include "platform/FileAccess.h"
+#include "platform/ProgramFolder.h"
+
+// A project file as Load Project reads it, with every member that names an
+// existing file loaded by its own loader (seeds name /proc files, whose
+// recorded length is 0 and whose content never ends).
+namespace {
+
+QTemporaryDir* folder = nullptr;
+SilentPrompts prompts;
+// One program for all inputs, started once: a fresh one would allocate its
+// 32 MB map pictures anew for every input.
+App* program = nullptr;
+
+}  // namespace
+
+extern "C" int LLVMFuzzerInitialize(int* argc, char*** argv) {
+  qputenv("QT_QPA_PLATFORM", "offscreen");
+  static QGuiApplication app(*argc, *argv);
+  folder = new QTemporaryDir;
+  SetAppPathForTesting(folder->path().toStdString());
+  program = new App;
+  program->prompts = &prompts;
+  Form_Load(*program, "");
+  return 0;
+}
+
+extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
+  App& a = *program;
+  const std::string path = folder->filePath("p.mwj").toStdString();
+  if (!writeWholeFile(path, bytesOf(data, size))) return 0;
+  LoadProject(a, path);
+  FUZZ_CHECK(a.st.ProjectPath == path && a.st.ProjectHasFile);
+  FUZZ_CHECK(a.st.MapWidth >= 1 && a.st.MapWidth <= 256);
+  FUZZ_CHECK(a.st.MapHeight >= 1 && a.st.MapHeight <= 128);
+  FUZZ_CHECK(a.frm.picMap.width() == 16 * a.st.MapWidth);
+  return 0;
+}

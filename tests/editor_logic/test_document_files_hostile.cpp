@@ -1,3 +1,4 @@
+#include "editor/logic/FileCommands.h"
 #include "test_document_files.h"
 
 // Files that cannot be read or written, and damaged or random ones: every
@@ -5,6 +6,11 @@
 
 using HostileFiles = DocumentFilesTest;
 using Loader = void (*)(App&, const std::string&);
+
+static int kindOf(Loader load) {
+  return load == LoadTileset ? kTileset : load == LoadDatamap ? kDatamap
+                                          : load == LoadColormap ? kColormap : kDatatype;
+}
 static const std::pair<Loader, std::string> kLoaders[] = {
     {LoadTileset, "Tileset"}, {LoadDatamap, "Datamap"}, {LoadColormap, "Colormap"},
     {LoadDatatype, "Datatype"}};
@@ -72,6 +78,74 @@ TEST_F(HostileFiles, AFailedSaveIsReportedAndKeepsTheOldFileAndEveryIdentity) {
              ") must be (PRG, CHR or BMP)");
   EXPECT_FALSE(FileExists(path("tiles.txt")));
   EXPECT_TRUE(documents(a) == before);
+}
+
+TEST_F(HostileFiles, AFailedExportIsReportedAndKeepsTheOldFile) {
+  open();  // a 40 x 25 map: exports of 1002 and 1000 bytes
+  const std::tuple<void (*)(App&), std::string, rlim_t> exports[] = {
+      {mnuDatamapExport_Click, "Datamap", 1001}, {mnuDatatypeExport_Click, "Datatype", 999}};
+  for (const auto& [command, kind, limitBytes] : exports) {
+    writeBytes(path("old.exp"), Bytes{9, 8, 7});
+    prompts.answerSave(path("old.exp")).answerMsgBox(vbOK);
+    {
+      FileSizeLimit limit(limitBytes);  // one byte short of the export
+      command(a);
+    }
+    EXPECT_EQ(prompts.last().title + " | " + prompts.last().text,
+              kind + " Save Error | Cannot write " + kind + " file (" + path("old.exp") + ")!");
+    EXPECT_EQ(readBytes(path("old.exp")), (Bytes{9, 8, 7})) << kind;
+  }
+}
+
+TEST_F(HostileFiles, HugeAndEndlessFilesAreReadOnlyAsFarAsTheirFormatReaches) {
+  open();
+  // Cut to 32 bits, this length would pass as a colormap's 258.
+  constexpr uint64_t kHuge = (uint64_t(1) << 32) + 258;
+  for (const char* name : {"huge.prg", "huge.chr", "huge.bmp", "huge.map", "huge.typ", "huge.cmp"})
+    ASSERT_TRUE(writeSparse(path(name), kHuge));
+  ASSERT_TRUE(writeSparse(path("sheet.bmp"), kHuge, readBytes(fixturePath("sheet-8bit-bottomup.bmp"))));
+  const struct {
+    Loader load;
+    std::string file, shown;  // "" when the load shows nothing
+    uint64_t reads;           // at most this many bytes of the file
+  } rows[] = {
+      {LoadTileset, "huge.prg", "", 2050},
+      {LoadTileset, "huge.chr", "", 2048},
+      {LoadTileset, "huge.bmp", "Tileset Load Error | Invalid BITMAP File (" + path("huge.bmp") + ")!",
+       kTilesheetBmpMaxBytes},
+      {LoadTileset, "sheet.bmp", "BMP Tilesets | Tileset Editing and Palette Changes Disabled!",
+       kTilesheetBmpMaxBytes},
+      {LoadDatamap, "huge.map", "", 32772},
+      {LoadDatatype, "huge.typ", "", 32768},
+      {LoadColormap, "huge.cmp",
+       "Colormap Load Error | Invalid Colormap Size (4294967554) must be (258 or 262)", 0},
+  };
+  // The recent-file list rewrites the settings file: a few hundred bytes more.
+  constexpr uint64_t kSettings = 4096;
+  for (const auto& r : rows) {
+    prompts.clearShown();
+    if (!r.shown.empty()) prompts.answerMsgBox(vbOK);
+    const uint64_t before = bytesReadSoFar();
+    r.load(a, path(r.file));
+    EXPECT_LE(bytesReadSoFar() - before, r.reads + kSettings) << r.file;
+    const bool loaded = r.shown.empty() || r.shown.rfind("BMP", 0) == 0;
+    EXPECT_EQ(Identity(a.st, loaded ? kindOf(r.load) : kProject).path == path(r.file), loaded);
+    EXPECT_EQ(prompts.shown().empty() ? ""
+                                      : prompts.last().title + " | " + prompts.last().text,
+              r.shown);
+  }
+  EXPECT_EQ(a.st.TileBytes, Bytes(2048, 0));  // the zeros of huge.chr
+  // Records its length as 0 and never ends: cut, or refused as unreadable.
+  for (const auto& [load, kind] : kLoaders) {
+    if (load == LoadTileset) continue;  // "pagemap" names no tileset form
+    ScriptedPrompts script;
+    script.answerMsgBox(vbOK);
+    a.prompts = &script;
+    const uint64_t before = bytesReadSoFar();
+    load(a, "/proc/self/pagemap");
+    EXPECT_LE(bytesReadSoFar() - before, 32772 + kSettings) << kind;
+    a.prompts = &prompts;
+  }
 }
 
 TEST_F(HostileFiles, RandomAndDamagedFilesLoadSafelyOrChangeNothing) {

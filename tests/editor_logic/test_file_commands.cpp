@@ -1,5 +1,6 @@
 #include <QFile>
 
+#include "editor/logic/DocumentFiles.h"
 #include "editor/logic/FileCommands.h"
 #include "editor/logic/Zoom.h"
 #include "model/Formats.h"
@@ -104,6 +105,20 @@ TEST_F(FileCommands, ClearAsksFirstAndClearsOnlyOnYes) {
   EXPECT_EQ(a.st.DatamapAt(5, 5), 7);
   mnuDatamapClear_Click(a);
   EXPECT_EQ(a.st.DatamapAt(5, 5), 0);
+}
+
+TEST_F(FileCommands, ANewTilesetSavesAsEmptyTilesWhateverColourZeroIs) {
+  a.st.Palette[0] = 10 + 20 * 256 + 30 * 65536;
+  Bytes tiles{0x00, 0x30};
+  tiles.resize(2050, 0xA5);
+  writeBytes(path("t.prg"), tiles);
+  LoadTileset(a, path("t.prg"));
+  prompts.answerMsgBox(vbYes);
+  mnuTilesetNew_Click(a);
+  ASSERT_TRUE(SaveTileset(a, path("new.prg")));
+  Bytes empty{0x00, 0x30};
+  empty.resize(2050, 0x00);
+  EXPECT_EQ(readBytes(path("new.prg")), empty);
 }
 
 TEST_F(FileCommands, ResizingToFortyAndBackKeepsEveryCell) {

@@ -1,7 +1,5 @@
 #include <gtest/gtest.h>
 
-#include <QDir>
-
 #include "model/Formats.h"
 #include "support/DocumentFilesHelpers.h"
 #include "support/TestFiles.h"
@@ -111,42 +109,14 @@ TEST(TilesetBitmap, WrongSizeHugeSizeAndOtherDataAreRefused) {
   ASSERT_GE(huge.size(), 26u);
   const uint8_t big[4] = {0xA0, 0x86, 0x01, 0x00};
   for (size_t i = 0; i < 8; ++i) huge[18 + i] = big[i % 4];
-  EXPECT_NE(decodeTilesheetBmp(huge).status, TilesheetBitmap::Status::Ok);
+  const TilesheetBitmap hugeSize = decodeTilesheetBmp(huge);
+  EXPECT_EQ(hugeSize.status, TilesheetBitmap::Status::WrongSize);
+  EXPECT_EQ(hugeSize.width, 100000);
+  // The size is known from the headers alone, before any pixel.
+  const Bytes headers = readBytes(fixturePath("sheet-256x64.bmp"));
+  const TilesheetBitmap noPixels = decodeTilesheetBmp(Bytes(headers.begin(), headers.begin() + 54));
+  EXPECT_EQ(std::tuple(noPixels.status, noPixels.width, noPixels.height),
+            std::tuple(TilesheetBitmap::Status::WrongSize, 256, 64));
   EXPECT_EQ(decodeTilesheetBmp(Bytes{}).status, TilesheetBitmap::Status::Invalid);
   EXPECT_EQ(decodeTilesheetBmp(Bytes(2050, 0)).status, TilesheetBitmap::Status::Invalid);
-}
-
-// ---- Whole files
-
-TEST(DocumentFileAccess, OnlyARegularFileExistsAndCanBeRead) {
-  TempProgramFolder dir;
-  writeBytes(dir.path("a.prg"), Bytes{1, 2, 3});
-  writeBytes(dir.path("empty.prg"), Bytes{});
-  FifoWithWriter pipe(dir.path("pipe.prg"));
-  ASSERT_TRUE(pipe.ok());
-  EXPECT_TRUE(FileExists(dir.path("a.prg")));
-  EXPECT_EQ(readWholeFile(dir.path("a.prg")), (Bytes{1, 2, 3}));
-  EXPECT_EQ(readWholeFile(dir.path("empty.prg")), Bytes{});
-  for (const std::string& p :
-       {dir.dir(), std::string(), dir.path("missing.prg"), dir.path("pipe.prg")}) {
-    EXPECT_FALSE(FileExists(p)) << p;
-    EXPECT_FALSE(readWholeFile(p)) << p;
-  }
-}
-
-TEST(DocumentFileAccess, AWriteLeavesExactlyTheNewBytesOrTheOldFileWhole) {
-  TempProgramFolder dir;
-  writeBytes(dir.path("map.prg"), Bytes(40000, 0xEE));
-  ASSERT_TRUE(writeWholeFile(dir.path("map.prg"), Bytes{0x00, 0x40, 0x28, 0x19}));
-  EXPECT_EQ(readBytes(dir.path("map.prg")), (Bytes{0x00, 0x40, 0x28, 0x19}));
-
-  QDir(QString::fromStdString(dir.dir())).mkdir("taken.prg");
-  EXPECT_FALSE(writeWholeFile(dir.path("taken.prg"), Bytes{1}));
-  EXPECT_FALSE(writeWholeFile(dir.path("no/such/folder/x.prg"), Bytes{1}));
-  EXPECT_FALSE(writeWholeFile("", Bytes{1}));
-  {
-    FileSizeLimit limit(2049);  // the write breaks off one byte short
-    EXPECT_FALSE(writeWholeFile(dir.path("map.prg"), Bytes(2050, 0x11)));
-  }
-  EXPECT_EQ(readBytes(dir.path("map.prg")), (Bytes{0x00, 0x40, 0x28, 0x19}));
 }

@@ -1,6 +1,8 @@
 #include <gtest/gtest.h>
 
 #include "model/Palettes.h"
+#include "platform/FileAccess.h"
+#include "support/DocumentFilesHelpers.h"
 #include "support/TestApp.h"
 
 namespace {
@@ -80,13 +82,19 @@ TEST_F(Palettes, VplFileChangesOnlyTheEntriesItHoldsAtMostSixteen) {
   EXPECT_EQ(parseVplText(many).size(), 16u);
 }
 
-TEST_F(Palettes, UnreadableVplIsReportedAndKeepsThePalette) {
+TEST_F(Palettes, UnreadableOrOverlongVplIsReportedAndKeepsThePalette) {
   a.st.Palette.fill(rgb(9, 9, 9));
-  prompts.answerMsgBox(vbOK);
-  EXPECT_FALSE(LoadPaletteVPL(a, path("gone.vpl")));
-  EXPECT_EQ(prompts.last().text, "Cannot read palette file (" + path("gone.vpl") + ")!");
-  EXPECT_EQ(prompts.last().title, "Palette Load Error");
-  EXPECT_EQ(a.st.Palette[0], rgb(9, 9, 9));
+  const std::string head = "h\n01 02 03\n";
+  ASSERT_TRUE(writeSparse(path("huge.vpl"), kWholeFileLimit + 1, Bytes(head.begin(), head.end())));
+  for (const std::string name : {"gone.vpl", "huge.vpl"}) {
+    prompts.answerMsgBox(vbOK);
+    const uint64_t before = bytesReadSoFar();
+    EXPECT_FALSE(LoadPaletteVPL(a, path(name)));
+    EXPECT_LE(bytesReadSoFar() - before, kWholeFileLimit + 1024);
+    EXPECT_EQ(prompts.last().text, "Cannot read palette file (" + path(name) + ")!");
+    EXPECT_EQ(prompts.last().title, "Palette Load Error");
+    EXPECT_EQ(a.st.Palette[0], rgb(9, 9, 9));
+  }
 }
 
 }  // namespace

@@ -1,7 +1,10 @@
+#include <QFileInfo>
 #include <gtest/gtest.h>
 
 #include "model/Settings.h"
 #include "platform/IniFile.h"
+#include "platform/FileAccess.h"
+#include "support/DocumentFilesHelpers.h"
 #include "support/TestApp.h"
 
 namespace {
@@ -73,6 +76,31 @@ TEST_F(Settings, SavedValuesLoadBackAndOtherSectionsStay) {
   EXPECT_EQ(b.st.StartupProject, "/p/a b.mwj");
   EXPECT_EQ(b.st.StartupTileset, a.st.StartupTileset);
   EXPECT_EQ(b.st.TilesetMRU[0], "/t.prg");
+}
+
+TEST_F(Settings, LineFeedsOnlyOrAFileTooLongToBeOursLoadAsAnEmptyFileDoes) {
+  const auto loaded = [](const App& b) {
+    const ProgramState& s = b.st;
+    return std::make_tuple(s.AskSave, s.SelectColor, s.DatatypeColor, s.RandomFill,
+                           s.StartupProject, s.TilesDir, s.StartupTileset, s.SaveWindow,
+                           s.WindowState, s.WindowTop, s.WindowHeight, s.Palette,
+                           b.frm.lstDatatypes.items, s.ProjectMRU, s.ColormapMRU);
+  };
+  writeText(ini(), "");
+  App empty;
+  load(empty, "");
+  App feeds;
+  load(feeds, std::string(2 << 20, '\n'));
+  EXPECT_TRUE(loaded(feeds) == loaded(empty));
+
+  constexpr uint64_t kHuge = (uint64_t(1) << 32) + 5;
+  ASSERT_TRUE(writeSparse(ini(), kHuge));
+  App huge;
+  load(huge, "");
+  EXPECT_TRUE(loaded(huge) == loaded(empty));
+  SaveSettings(huge);  // neither this nor the first-run write may replace the file
+  EXPECT_EQ(QFileInfo(QString::fromStdString(ini())).size(), qint64(kHuge));
+  EXPECT_EQ(readFileHead(ini(), 4), Bytes(4, 0));
 }
 
 TEST_F(Settings, StartupPathWithALineBreakCannotInjectKeys) {

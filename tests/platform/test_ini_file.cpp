@@ -1,7 +1,10 @@
+#include <QFileInfo>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 
 #include "platform/IniFile.h"
+#include "platform/FileAccess.h"
+#include "support/DocumentFilesHelpers.h"
 #include "support/TestFiles.h"
 
 namespace {
@@ -21,7 +24,7 @@ TEST_F(IniFileTest, ValuesReadTrimmedUnquotedAndInAnyLetterCase) {
   writeText(ini,
             "x=0\r\n[A]\r\nk=\r\nb=   \r\n  key  =  some value \t\r\nq=\" Wall \"\r\n"
             "qq=\"\"x\"\"\r\nopen=\"open\r\neq=a=b\r\n;c=hidden\r\n"
-            "[defaults]\nASKSAVE=True\nTile=" + longPath + "\n[B]\ny=2\n");
+            "[defaults]\nASKSAVE=True\nTile=" + longPath + "\n[B]\ny=2\n[a]\nK=again\nlater=x\n");
   const std::pair<std::pair<const char*, const char*>, std::string> rows[] = {
       {{"Nope", "k"}, "dflt"},        {{"A", "missing"}, "dflt"},
       {{"B", "k"}, "dflt"},           {{"A", "c"}, "dflt"},
@@ -30,7 +33,7 @@ TEST_F(IniFileTest, ValuesReadTrimmedUnquotedAndInAnyLetterCase) {
       {{"A", "key"}, "some value"},   {{"A", "q"}, " Wall "},
       {{"A", "qq"}, "\"x\""},         {{"A", "open"}, "\"open"},
       {{"A", "eq"}, "a=b"},           {{"Defaults", "AskSave"}, "True"},
-      {{"b", "Y"}, "2"},
+      {{"b", "Y"}, "2"},              {{"A", "later"}, "x"},
   };
   for (const auto& [where, expected] : rows)
     EXPECT_EQ(get(where.first, where.second), expected) << where.first << "/" << where.second;
@@ -68,6 +71,15 @@ TEST_F(IniFileTest, LineBreaksAnywhereAreRefusedAndNothingIsWritten) {
   EXPECT_FALSE(WritePrivateProfileStrings(
       {{"Files", "Map", "/m.prg"}, {"Files", "Tile", "/x\ny"}, {"Window", "Save", "True"}}, ini));
   EXPECT_EQ(readText(ini), "[Files]\nTile=/a.prg\nMap=/m.prg\n\n[Window]\nSave=True\n");
+}
+
+TEST_F(IniFileTest, AFileTooLongToBeOursReadsAsMissingAndIsNeverWrittenOver) {
+  const Bytes head{'[', 'A', ']', '\n', 'k', '=', 'v', '\n'};
+  ASSERT_TRUE(writeSparse(ini, kIniFileLimit + 1, head));
+  EXPECT_EQ(get("A", "k"), "dflt");
+  EXPECT_FALSE(WritePrivateProfileString("A", "k", "w", ini));
+  EXPECT_EQ(QFileInfo(QString::fromStdString(ini)).size(), qint64(kIniFileLimit + 1));
+  EXPECT_EQ(readFileHead(ini, head.size()), head);
 }
 
 }  // namespace

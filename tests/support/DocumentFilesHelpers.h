@@ -7,8 +7,10 @@
 #include <unistd.h>
 
 #include <QtGlobal>
+#include <gtest/gtest.h>
 #include <algorithm>
 #include <atomic>
+#include <cstdio>
 #include <cstdint>
 #include <random>
 #include <string>
@@ -77,6 +79,30 @@ class FileSizeLimit {
   rlimit old_{};
   sighandler_t oldHandler_ = SIG_DFL;
 };
+
+// A file of `size` bytes, `head` first and zeros after it, that takes no disk
+// space beyond its head: a document picked by mistake may be this long.
+inline bool writeSparse(const std::string& path, uint64_t size,
+                        const std::vector<uint8_t>& head = {}) {
+  const int fd = ::open(path.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0600);
+  if (fd < 0) return false;
+  const bool ok = ::write(fd, head.data(), head.size()) == ssize_t(head.size()) &&
+                  ::ftruncate(fd, off_t(size)) == 0;
+  ::close(fd);
+  return ok;
+}
+
+// The bytes this process has read so far (files, pipes, /proc), as the kernel
+// counts them: what a load read, whatever it then kept.
+inline uint64_t bytesReadSoFar() {
+  const int fd = ::open("/proc/self/io", O_RDONLY);
+  char text[512] = {};
+  const ssize_t n = fd < 0 ? -1 : ::read(fd, text, sizeof text - 1);
+  if (fd >= 0) ::close(fd);
+  unsigned long long rchar = 0;
+  if (n <= 0 || std::sscanf(text, "rchar: %llu", &rchar) != 1) ADD_FAILURE() << "no /proc/self/io";
+  return rchar;
+}
 
 // Qt's image reader warns about every broken header; thousands of lines of it
 // would only hide a real failure.

@@ -2,7 +2,6 @@
 #include <QImage>
 #include <QRect>
 #include <cstdint>
-#include <optional>
 #include <string>
 #include <vector>
 

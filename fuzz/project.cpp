@@ -2,7 +2,7 @@
 #include <QTemporaryDir>
 
 #include "FuzzTarget.h"
-#include "editor/logic/DocumentFiles.h"
+#include "editor/logic/ProjectFile.h"
 #include "editor/logic/MainWindowLogic.h"
 #include "model/App.h"
 #include "platform/FileAccess.h"
@@ -36,8 +36,12 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   App& a = *program;
   const std::string path = folder->filePath("p.mwj").toStdString();
   if (!writeWholeFile(path, bytesOf(data, size))) return 0;
-  LoadProject(a, path);
-  FUZZ_CHECK(a.st.ProjectPath == path && a.st.ProjectHasFile);
+  a.st.ProjectPath = "/before.mwj";
+  // A file without a [Files] section is no project and leaves the program as it was.
+  if (LoadProject(a, path))
+    FUZZ_CHECK(a.st.ProjectPath == path && a.st.ProjectHasFile);
+  else
+    FUZZ_CHECK(a.st.ProjectPath == "/before.mwj");
   FUZZ_CHECK(a.st.MapWidth >= 1 && a.st.MapWidth <= 256);
   FUZZ_CHECK(a.st.MapHeight >= 1 && a.st.MapHeight <= 128);
   FUZZ_CHECK(a.frm.picMap.width() == 16 * a.st.MapWidth);

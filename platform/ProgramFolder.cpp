@@ -55,15 +55,3 @@ void SetAppPathForTesting(const std::string& folder) {
   if (folder.empty()) overridePath().reset();
   else overridePath() = withoutTrailingSlash(folder);
 }
-
-std::string FileNameOf(const std::string& path) {
-  size_t slash = path.rfind('/');
-  return slash == std::string::npos ? path : path.substr(slash + 1);
-}
-
-std::string UpperExt3(const std::string& path) {
-  std::string ext = path.size() > 3 ? path.substr(path.size() - 3) : path;
-  for (char& c : ext)
-    if (c >= 'a' && c <= 'z') c = char(c - 'a' + 'A');
-  return ext;
-}

@@ -8,8 +8,3 @@
 std::string AppPath();
 // Tests point the program at a folder of their own ("" goes back to the real one).
 void SetAppPathForTesting(const std::string& folder);
-
-// The text after the last "/" of a path; the whole path when there is none.
-std::string FileNameOf(const std::string& path);
-// The last three characters of a path in upper case ("PRG" for a.Prg).
-std::string UpperExt3(const std::string& path);

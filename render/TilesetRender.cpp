@@ -3,7 +3,7 @@
 #include <algorithm>
 
 #include "model/App.h"
-#include "platform/ProgramFolder.h"
+#include "platform/FileNames.h"
 #include "render/MapRender.h"
 
 namespace {

@@ -9,6 +9,7 @@
 #include "d64/DirectoryArt.h"
 #include "model/App.h"
 #include "model/Formats.h"
+#include "platform/FileNames.h"
 #include "platform/ProgramFolder.h"
 #include "render/TilesetRender.h"
 

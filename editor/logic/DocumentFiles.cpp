@@ -8,7 +8,7 @@
 #include "model/Formats.h"
 #include "model/RecentFiles.h"
 #include "platform/FileAccess.h"
-#include "platform/ProgramFolder.h"
+#include "platform/FileNames.h"
 #include "render/MapRender.h"
 #include "render/TilesetRender.h"
 

@@ -7,7 +7,7 @@
 #include "editor/logic/TileSheet.h"
 #include "editor/logic/Zoom.h"
 #include "model/App.h"
-#include "platform/ProgramFolder.h"
+#include "platform/FileNames.h"
 #include "render/MapRender.h"
 
 namespace {

@@ -15,6 +15,7 @@
 #include "model/Formats.h"
 #include "model/Settings.h"
 #include "platform/NumericText.h"
+#include "platform/FileNames.h"
 #include "platform/ProgramFolder.h"
 #include "render/TilesetRender.h"
 

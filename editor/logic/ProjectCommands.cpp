@@ -7,6 +7,7 @@
 #include "model/App.h"
 #include "model/DocumentLabel.h"
 #include "model/RecentFiles.h"
+#include "platform/FileNames.h"
 #include "platform/ProgramFolder.h"
 
 namespace {

@@ -8,7 +8,7 @@
 #include "model/Formats.h"
 #include "model/RecentFiles.h"
 #include "platform/IniFile.h"
-#include "platform/ProgramFolder.h"
+#include "platform/FileNames.h"
 
 namespace {
 

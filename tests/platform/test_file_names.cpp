@@ -1,10 +1,10 @@
 #include <gtest/gtest.h>
 
-#include "platform/ProgramFolder.h"
+#include "platform/FileNames.h"
 
 namespace {
 
-TEST(ProgramFolder, ADocumentsNameIsTheTextAfterTheLastSlash) {
+TEST(FileNames, ADocumentsNameIsTheTextAfterTheLastSlash) {
   EXPECT_EQ(FileNameOf("/home/u/maps/level1.prg"), "level1.prg");
   EXPECT_EQ(FileNameOf("level1.prg"), "level1.prg");
   EXPECT_EQ(FileNameOf("/home/u/maps/"), "");

@@ -1,5 +1,6 @@
 #include "d64/D64Writer.h"
 
+#include <QList>
 #include <QString>
 #include <algorithm>
 #include <cstdint>
@@ -7,7 +8,7 @@
 
 #include "d64/D64Allocator.h"
 #include "d64/D64Image.h"
-#include "model/Formats.h"
+#include "platform/FileAccess.h"
 
 namespace {
 

@@ -5,8 +5,6 @@
 #include <QImageReader>
 #include <algorithm>
 
-#include "platform/Picture.h"
-
 namespace {
 
 constexpr size_t kTileBytes = 2048;
@@ -62,11 +60,6 @@ std::optional<QSize> bmpHeaderSize(const Bytes& file) {
 }
 
 }  // namespace
-
-bool writeBitmapFile(const std::string& path, const Picture& picture) {
-  const Bytes bytes = picture.bmpBytes();
-  return !bytes.empty() && writeWholeFile(path, bytes);
-}
 
 TilesetData decodePrgTileset(const Bytes& file) {
   TilesetData d;

@@ -8,16 +8,10 @@
 #include <QImage>
 
 #include "model/ProgramState.h"
-#include "platform/FileAccess.h"
+#include "platform/Bytes.h"
 
 // Every document file format as pure byte functions: bytes in, bytes out.
-// The loaders and savers, the D64 export and the tests share them. The file
-// access they were written against (readWholeFile, writeWholeFile, FileExists)
-// comes with this header.
-
-// A picture's image as a 24-bit Windows bitmap, through writeWholeFile.
-class Picture;
-bool writeBitmapFile(const std::string& path, const Picture& picture);
+// The loaders and savers, the D64 export and the tests share them.
 
 // The most of a file each format can use; a loader reads no further.
 inline constexpr size_t kPrgTilesetFileBytes = 2050;

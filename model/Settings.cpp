@@ -1,11 +1,11 @@
 #include "model/Settings.h"
 
-#include <QFileInfo>
 #include <cstdio>
 
 #include "model/App.h"
 #include "model/Palettes.h"
 #include "model/RecentFiles.h"
+#include "platform/FileAccess.h"
 #include "platform/IniFile.h"
 #include "platform/NumericText.h"
 #include "platform/ProgramFolder.h"
@@ -55,7 +55,7 @@ void LoadSettings(App& a) {
 
   // Tested only after every read, so that a first run loads pure defaults and
   // then writes them as the fresh file.
-  if (!QFileInfo(QString::fromStdString(path)).isFile()) {
+  if (!FileExists(path)) {
     SaveSettings(a);
     std::vector<IniKey> colours;
     for (int i = 0; i < 16; ++i)

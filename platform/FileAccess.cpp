@@ -88,3 +88,15 @@ bool FileExists(const std::string& path) {
   std::error_code ec;
   return std::filesystem::is_regular_file(std::filesystem::path(path), ec) && !ec;
 }
+
+bool IsDirectory(const std::string& path) {
+  std::error_code ec;
+  return std::filesystem::is_directory(std::filesystem::path(path), ec);
+}
+
+std::optional<uint64_t> RecordedFileSize(const std::string& path) {
+  std::error_code ec;
+  const auto size = std::filesystem::file_size(std::filesystem::path(path), ec);
+  if (ec) return std::nullopt;
+  return uint64_t(size);
+}

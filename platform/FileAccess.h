@@ -3,9 +3,8 @@
 #include <cstdint>
 #include <optional>
 #include <string>
-#include <vector>
 
-using Bytes = std::vector<uint8_t>;
+#include "platform/Bytes.h"
 
 // Every file the program reads is a regular file read from its first byte, and
 // never further than the caller can use: a file picked by mistake may be many
@@ -49,3 +48,8 @@ bool writeWholeFile(const std::string& path, const Bytes& bytes);
 
 // True only for an existing regular file (not a folder, not a pipe).
 bool FileExists(const std::string& path);
+// True for an existing folder, also one reached through a symbolic link.
+bool IsDirectory(const std::string& path);
+// The length the file system records for a regular file, without opening it;
+// nothing for anything else or a file that is gone.
+std::optional<uint64_t> RecordedFileSize(const std::string& path);

@@ -1,8 +1,14 @@
 #include "platform/FileNames.h"
 
+#include <filesystem>
+
 std::string FileNameOf(const std::string& path) {
   size_t slash = path.rfind('/');
   return slash == std::string::npos ? path : path.substr(slash + 1);
+}
+
+std::string FolderOf(const std::string& path) {
+  return std::filesystem::path(path).parent_path().string();
 }
 
 std::string UpperExt3(const std::string& path) {

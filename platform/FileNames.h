@@ -3,5 +3,7 @@
 
 // The text after the last "/" of a path; the whole path when there is none.
 std::string FileNameOf(const std::string& path);
+// The path less its last component ("/maps" for /maps/a.prg, "" for a.prg).
+std::string FolderOf(const std::string& path);
 // The last three characters of a path in upper case ("PRG" for a.Prg).
 std::string UpperExt3(const std::string& path);

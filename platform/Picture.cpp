@@ -7,6 +7,8 @@
 #include <algorithm>
 #include <cstring>
 
+#include "platform/FileAccess.h"
+
 namespace {
 
 // A picture with no width or no height has neither, as an image of it would.
@@ -240,4 +242,9 @@ std::vector<uint8_t> Picture::bmpBytes() const {
   if (!writer.write(img)) return {};
   buffer.close();
   return std::vector<uint8_t>(data.begin(), data.end());
+}
+
+bool writeBitmapFile(const std::string& path, const Picture& picture) {
+  const Bytes bytes = picture.bmpBytes();
+  return !bytes.empty() && writeWholeFile(path, bytes);
 }

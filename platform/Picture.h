@@ -91,3 +91,6 @@ class Picture {
   int32_t back_;
   QRect dirty_;
 };
+
+// The picture's image as a 24-bit Windows bitmap file, through writeWholeFile.
+bool writeBitmapFile(const std::string& path, const Picture& picture);

@@ -1,14 +1,13 @@
 #include "editor/logic/D64Export.h"
 
-#include <filesystem>
 #include <optional>
-#include <system_error>
 #include <vector>
 
 #include "d64/D64Writer.h"
 #include "d64/DirectoryArt.h"
 #include "model/App.h"
 #include "model/Formats.h"
+#include "platform/FileAccess.h"
 #include "platform/FileNames.h"
 #include "platform/ProgramFolder.h"
 #include "render/TilesetRender.h"
@@ -37,9 +36,8 @@ std::string asciiUpper(std::string text) {
 // The project's folder, or the program's when that folder has gone meanwhile
 // (a dialog would otherwise open wherever the platform likes).
 std::string initialFolder(const std::string& projectPath) {
-  const std::filesystem::path folder = std::filesystem::path(projectPath).parent_path();
-  std::error_code ec;
-  if (!folder.empty() && std::filesystem::is_directory(folder, ec)) return folder.string();
+  const std::string folder = FolderOf(projectPath);
+  if (!folder.empty() && IsDirectory(folder)) return folder;
   return AppPath();
 }
 

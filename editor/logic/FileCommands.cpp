@@ -10,6 +10,7 @@
 #include "model/Formats.h"
 #include "model/Palettes.h"
 #include "model/RecentFiles.h"
+#include "platform/FileAccess.h"
 #include "platform/FileNames.h"
 #include "platform/ProgramFolder.h"
 #include "render/MapRender.h"

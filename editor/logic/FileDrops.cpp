@@ -1,29 +1,20 @@
 #include "editor/logic/FileDrops.h"
 
-#include <filesystem>
-#include <system_error>
-
 #include "editor/logic/DocumentFiles.h"
 #include "editor/logic/TileSheet.h"
 #include "editor/logic/Zoom.h"
 #include "model/App.h"
+#include "platform/FileAccess.h"
 #include "platform/FileNames.h"
 #include "render/MapRender.h"
 
 namespace {
 
-bool isDirectory(const std::string& path) {
-  std::error_code ec;
-  return std::filesystem::is_directory(std::filesystem::path(path), ec);
-}
-
 // Only the length tells a colormap from a tileset on the sheet. A file that
 // cannot be measured (gone since the drag began) goes to the tileset loader,
 // which reports that it cannot read it.
 bool isColormapSized(const std::string& path) {
-  std::error_code ec;
-  const auto size = std::filesystem::file_size(std::filesystem::path(path), ec);
-  return !ec && size == 258;
+  return RecordedFileSize(path) == uint64_t(258);
 }
 
 // A redraw wipes the datatype labels; while the mode is on they are put back.
@@ -50,7 +41,7 @@ void finishDrop(App& a) {
 void picMap_OLEDragDrop(App& a, const std::vector<std::string>& paths) {
   if (paths.empty()) return;
   const std::string& path = paths.front();
-  if (isDirectory(path)) {
+  if (IsDirectory(path)) {
     a.prompts->MsgBox("Please load a Datamap file not a directory", vbInformation,
                       "Datamap Load Error");
     return;
@@ -72,7 +63,7 @@ void picTileView_OLEDragDrop(App& a, const std::vector<std::string>& paths) {
     const std::string ext = UpperExt3(path);
     const char* refusal = nullptr;
     int icon = vbCritical;
-    if (isDirectory(path)) {
+    if (IsDirectory(path)) {
       refusal = "Please load a Tileset/Colormap file not a directory";
       icon = vbInformation;
     } else if (ext != "PRG" && ext != "BMP" && ext != "CHR") {

@@ -14,6 +14,7 @@
 #include "model/DocumentLabel.h"
 #include "model/Formats.h"
 #include "model/Settings.h"
+#include "platform/FileAccess.h"
 #include "platform/NumericText.h"
 #include "platform/FileNames.h"
 #include "platform/ProgramFolder.h"

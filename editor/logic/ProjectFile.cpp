@@ -7,6 +7,7 @@
 #include "model/DocumentLabel.h"
 #include "model/Formats.h"
 #include "model/RecentFiles.h"
+#include "platform/FileAccess.h"
 #include "platform/IniFile.h"
 #include "platform/FileNames.h"
 

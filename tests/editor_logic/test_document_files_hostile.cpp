@@ -1,4 +1,5 @@
 #include "editor/logic/FileCommands.h"
+#include "platform/FileAccess.h"
 #include "test_document_files.h"
 
 // Files that cannot be read or written, and damaged or random ones: every

@@ -28,6 +28,21 @@ TEST(FileAccess, OnlyARegularFileExistsAndCanBeRead) {
   }
 }
 
+// A drop tells a colormap by its length and refuses a folder by these two.
+TEST(FileAccess, OnlyARegularFileHasARecordedSizeAndOnlyAFolderIsADirectory) {
+  TempProgramFolder dir;
+  writeBytes(dir.path("c.prg"), Bytes(258, 1));
+  FifoWithWriter pipe(dir.path("pipe.prg"));
+  ASSERT_TRUE(pipe.ok());
+  EXPECT_EQ(RecordedFileSize(dir.path("c.prg")), uint64_t(258));
+  EXPECT_FALSE(IsDirectory(dir.path("c.prg")));
+  EXPECT_TRUE(IsDirectory(dir.dir()));
+  for (const std::string& p :
+       {dir.dir(), std::string(), dir.path("missing.prg"), dir.path("pipe.prg")})
+    EXPECT_FALSE(RecordedFileSize(p)) << p;
+  EXPECT_FALSE(IsDirectory(dir.path("missing.prg")));
+}
+
 TEST(FileAccess, HugeAndEndlessFilesAreReadOnlyToTheLimit) {
   TempProgramFolder dir;
   ASSERT_TRUE(writeSparse(dir.path("huge.prg"), kFourGiBAnd258, Bytes{7, 8, 9}));

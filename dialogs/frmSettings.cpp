@@ -15,6 +15,7 @@
 #include "dialogs/ClickableLabel.h"
 #include "model/App.h"
 #include "model/Settings.h"
+#include "model/SettingsPath.h"
 #include "platform/Color.h"
 #include "platform/ProgramFolder.h"
 

@@ -1,7 +1,7 @@
 #include "model/RecentFiles.h"
 
 #include "model/App.h"
-#include "model/Settings.h"
+#include "model/SettingsPath.h"
 #include "platform/IniFile.h"
 
 namespace {

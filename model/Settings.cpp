@@ -5,10 +5,10 @@
 #include "model/App.h"
 #include "model/Palettes.h"
 #include "model/RecentFiles.h"
+#include "model/SettingsPath.h"
 #include "platform/FileAccess.h"
 #include "platform/IniFile.h"
 #include "platform/NumericText.h"
-#include "platform/ProgramFolder.h"
 
 namespace {
 
@@ -46,8 +46,6 @@ struct Reader {
 };
 
 }  // namespace
-
-std::string SettingsPath() { return AppPath() + "/Mosaicwright.ini"; }
 
 void LoadSettings(App& a) {
   const std::string path = SettingsPath();

@@ -4,8 +4,6 @@
 struct App;
 class IniSnapshot;
 
-// "<AppPath>/Mosaicwright.ini", rebuilt on every access.
-std::string SettingsPath();
 // Reads the settings, palette, datatype names and recent-file lists; writes a
 // fresh settings file on the first run.
 void LoadSettings(App& a);

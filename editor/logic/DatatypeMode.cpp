@@ -5,7 +5,7 @@
 
 #include "editor/logic/MainWindowLogic.h"
 #include "model/App.h"
-#include "model/Settings.h"
+#include "model/SettingsPath.h"
 #include "platform/IniFile.h"
 #include "platform/NumericText.h"
 #include "render/MapRender.h"

@@ -12,6 +12,7 @@
 #include "dialogs/frmSettings.h"
 #include "editor/frmMain.h"
 #include "model/Settings.h"
+#include "model/SettingsPath.h"
 #include "platform/IniFile.h"
 #include "support/TestApp.h"
 

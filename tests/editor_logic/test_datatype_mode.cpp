@@ -2,6 +2,7 @@
 
 #include "editor/logic/DatatypeMode.h"
 #include "model/Settings.h"
+#include "model/SettingsPath.h"
 #include "test_map_editing_helpers.h"
 
 namespace {

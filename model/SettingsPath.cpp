@@ -1,0 +1,5 @@
+#include "model/SettingsPath.h"
+
+#include "platform/ProgramFolder.h"
+
+std::string SettingsPath() { return AppPath() + "/Mosaicwright.ini"; }

@@ -7,13 +7,18 @@
 
 #include "editor/frmMain.h"
 #include "editor/logic/BitmapExport.h"
+#include "editor/logic/ColormapCommands.h"
 #include "editor/logic/D64Export.h"
+#include "editor/logic/DatamapCommands.h"
+#include "editor/logic/DatatypeCommands.h"
 #include "editor/logic/DatatypeMode.h"
-#include "editor/logic/FileCommands.h"
+#include "editor/logic/HelpCommands.h"
 #include "editor/logic/IdentifyTiles.h"
-#include "editor/logic/MainWindowLogic.h"
 #include "editor/logic/MapEditing.h"
+#include "editor/logic/PaletteCommands.h"
 #include "editor/logic/ProjectCommands.h"
+#include "editor/logic/SettingsCommand.h"
+#include "editor/logic/TilesetCommands.h"
 #include "editor/logic/Zoom.h"
 
 namespace {

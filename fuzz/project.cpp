@@ -3,7 +3,7 @@
 
 #include "FuzzTarget.h"
 #include "editor/logic/ProjectFile.h"
-#include "editor/logic/MainWindowLogic.h"
+#include "editor/logic/StartUp.h"
 #include "model/App.h"
 #include "platform/FileAccess.h"
 #include "platform/ProgramFolder.h"

@@ -5,6 +5,7 @@
 
 #include "d64/D64Writer.h"
 #include "d64/DirectoryArt.h"
+#include "editor/logic/ProjectFile.h"
 #include "model/App.h"
 #include "model/Formats.h"
 #include "platform/FileAccess.h"
@@ -15,17 +16,6 @@
 namespace {
 
 constexpr const char* kErrorTitle = "D64 Export Error";
-
-// The text less its last n characters, counted in UTF-8 characters, so that a
-// name with accented letters loses its ".mwj" and not part of a letter.
-std::string withoutLastChars(const std::string& text, int n) {
-  size_t end = text.size();
-  for (; n > 0 && end > 0; --n) {
-    do --end;
-    while (end > 0 && (static_cast<unsigned char>(text[end]) & 0xC0) == 0x80);
-  }
-  return text.substr(0, end);
-}
 
 std::string asciiUpper(std::string text) {
   for (char& c : text)
@@ -82,7 +72,7 @@ std::optional<std::vector<D64Source>> projectSources(App& a) {
 
 void mnuD64Extract_Click(App& a) {
   const ProgramState& st = a.st;
-  const std::string baseName = withoutLastChars(st.ProjectName, 4);
+  const std::string baseName = ProjectStem(st.ProjectName);
   CommonDialog& dlg = a.frm.CommonDialog1;
   dlg.DialogTitle = "Export To D64";
   dlg.InitDir = initialFolder(st.ProjectPath);

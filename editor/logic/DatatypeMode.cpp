@@ -3,7 +3,7 @@
 #include <QString>
 #include <cstdio>
 
-#include "editor/logic/MainWindowLogic.h"
+#include "editor/logic/MenuState.h"
 #include "model/App.h"
 #include "model/SettingsPath.h"
 #include "platform/IniFile.h"

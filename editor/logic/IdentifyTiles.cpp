@@ -1,6 +1,6 @@
 #include "editor/logic/IdentifyTiles.h"
 
-#include "editor/logic/MainWindowLogic.h"
+#include "editor/logic/MenuState.h"
 #include "model/App.h"
 
 namespace {

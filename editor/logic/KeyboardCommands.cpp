@@ -4,7 +4,7 @@
 #include <string_view>
 #include <utility>
 
-#include "editor/logic/MainWindowLogic.h"
+#include "editor/logic/MenuState.h"
 #include "editor/logic/MapEditing.h"
 #include "editor/logic/TileEditor.h"
 #include "model/App.h"

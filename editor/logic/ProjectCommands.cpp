@@ -1,8 +1,10 @@
 #include "editor/logic/ProjectCommands.h"
 
-#include <QString>
-
+#include "editor/logic/ColormapCommands.h"
+#include "editor/logic/DatamapCommands.h"
+#include "editor/logic/DatatypeCommands.h"
 #include "editor/logic/ProjectFile.h"
+#include "editor/logic/TilesetCommands.h"
 #include "editor/logic/Zoom.h"
 #include "model/App.h"
 #include "model/DocumentLabel.h"
@@ -11,8 +13,6 @@
 #include "platform/ProgramFolder.h"
 
 namespace {
-
-constexpr int kSaveFlags = cdlOFNOverwritePrompt | cdlOFNHideReadOnly;
 
 // The members in the order the project saves them, which is also the order of
 // the project file's keys.
@@ -29,15 +29,6 @@ const MemberSave kMembers[] = {
 
 std::string memberName(int kind, const std::string& stem) {
   return std::string(DocTag(kind)) + "." + stem + ".PRG";
-}
-
-// The project file's name less the four characters of ".mwj"; a shorter name
-// leaves nothing. Counted in characters, so a UTF-8 name is never cut inside one.
-std::string projectStem(const std::string& projectName) {
-  const QList<uint> chars = QString::fromStdString(projectName).toUcs4();
-  if (chars.size() <= 4) return {};
-  return QString::fromUcs4(reinterpret_cast<const char32_t*>(chars.constData()), chars.size() - 4)
-      .toStdString();
 }
 
 // The name becomes a file of the program's folder: nothing that leads out of
@@ -83,13 +74,8 @@ void mnuProjectNew_Click(App& a) {
 
 void mnuProjectLoad_Click(App& a) {
   a.frm.picMap.enabled = false;
-  CommonDialog& dlg = a.frm.CommonDialog1;
-  dlg.FileName.clear();
-  dlg.DialogTitle = "Load Project";
-  dlg.Filter = "Project (*.mwj)|*.mwj";
-  dlg.FilterIndex = 1;
-  a.prompts->ShowOpen(dlg);
-  const std::string path = dlg.FileName;
+  // LoadProject reports a typed name of no file in its own words.
+  const std::string path = AskForFileToOpen(a, nullptr, "Load Project", "Project (*.mwj)|*.mwj");
   if (!path.empty() && LoadProject(a, path)) cmdHome_Click(a);
   a.frm.picMap.enabled = true;
 }
@@ -113,7 +99,7 @@ SaveResult mnuProjectSave_Click(App& a) {
     dlg.FileName = st.ProjectName;
     dlg.DialogTitle = "Save Project";
     dlg.Filter = "Project (.mwj)|*.mwj";
-    dlg.Flags = kSaveFlags;
+    dlg.Flags = kSaveDialogFlags;
     a.prompts->ShowSave(dlg);
     if (dlg.FileName.empty()) {
       a.frm.picMap.enabled = true;
@@ -149,7 +135,7 @@ SaveResult mnuProjectSave_Click(App& a) {
   // A member without a name is named after the project, in the program's
   // folder, and left untied: the file does not record that name, so its next
   // Save asks rather than writing there unseen.
-  const std::string stem = projectStem(st.ProjectName);
+  const std::string stem = ProjectStem(st.ProjectName);
   for (size_t i = 0; i < 4; ++i) {
     DocIdentity id = Identity(st, kMembers[i].kind);
     if (untied[i]) id.name.clear();
@@ -165,11 +151,6 @@ SaveResult mnuProjectSave_Click(App& a) {
   return SaveResult::Saved;
 }
 
-// Untie, then save; a write that fails must not lose the tie the project had.
 SaveResult mnuProjectSaveAs_Click(App& a) {
-  const bool was = a.st.ProjectHasFile;
-  a.st.ProjectHasFile = false;
-  const SaveResult r = mnuProjectSave_Click(a);
-  if (r == SaveResult::Failed) a.st.ProjectHasFile = was;
-  return r;
+  return RunSaveAsCommand(a, kProject, mnuProjectSave_Click);
 }

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "editor/logic/FileCommands.h"
+#include "editor/logic/DocumentCommands.h"
 
 struct App;
 

@@ -82,6 +82,15 @@ bool LoadProject(App& a, const std::string& pathRef) {
   return true;
 }
 
+std::string ProjectStem(const std::string& projectName) {
+  size_t end = projectName.size();
+  for (int n = 4; n > 0 && end > 0; --n) {
+    do --end;
+    while (end > 0 && (static_cast<unsigned char>(projectName[end]) & 0xC0) == 0x80);
+  }
+  return projectName.substr(0, end);
+}
+
 bool WriteProjectFile(const ProjectMembers& members, const std::string& path) {
   std::vector<IniKey> keys;
   for (size_t i = 0; i < members.size(); ++i) {

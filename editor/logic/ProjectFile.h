@@ -10,6 +10,11 @@ struct App;
 // message and changes nothing. Returns whether the project was loaded.
 bool LoadProject(App& a, const std::string& path);
 
+// The project file's name less the four characters of ".mwj"; a shorter name
+// leaves nothing. Counted in UTF-8 characters, so that a name with accented
+// letters loses its ".mwj" and not part of a letter.
+std::string ProjectStem(const std::string& projectName);
+
 // The member paths a project file records, in the order of its keys MWRT,
 // TYPE, TILE, CMAP (datamap, datatype layer, tileset, colormap); "" for a
 // member without a file.

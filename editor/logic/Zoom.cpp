@@ -3,7 +3,8 @@
 #include <algorithm>
 #include <cmath>
 
-#include "editor/logic/MainWindowLogic.h"
+#include "editor/logic/MenuState.h"
+#include "editor/logic/WindowCaption.h"
 #include "model/App.h"
 #include "platform/NumericText.h"
 

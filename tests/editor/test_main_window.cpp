@@ -7,7 +7,7 @@
 #include <memory>
 
 #include "editor/frmMain.h"
-#include "editor/logic/MainWindowLogic.h"
+#include "editor/logic/MenuState.h"
 #include "editor/logic/TileSheet.h"
 #include "platform/Color.h"
 #include "render/MapRender.h"

@@ -1,4 +1,5 @@
-#include "editor/logic/FileCommands.h"
+#include "editor/logic/DatamapCommands.h"
+#include "editor/logic/DatatypeCommands.h"
 #include "platform/FileAccess.h"
 #include "test_document_files.h"
 

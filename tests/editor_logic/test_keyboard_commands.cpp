@@ -1,5 +1,4 @@
 #include "editor/logic/KeyboardCommands.h"
-#include "editor/logic/MainWindowLogic.h"
 #include "editor/logic/TileEditor.h"
 #include "editor/logic/Zoom.h"
 #include "render/TilesetRender.h"

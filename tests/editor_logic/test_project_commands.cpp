@@ -7,12 +7,6 @@ namespace {
 class ProjectCommands : public AppTest {
  protected:
   void SetUp() override { startUp(); }
-  void tie(int kind, const std::string& name) {
-    DocIdentity id = Identity(a.st, kind);
-    id.name = name;
-    id.path = path(name);
-    id.hasFile = true;
-  }
   void tieAll() {
     tie(kDatamap, "w.map");
     tie(kDatatype, "w.type");

@@ -1,5 +1,3 @@
-#include <set>
-
 #include "support/TestApp.h"
 
 namespace {
@@ -85,49 +83,4 @@ TEST_F(Startup, WindowStateIsRestoredOnlyAsTheWindowCanTakeIt) {
     EXPECT_EQ(std::vector<int32_t>({p.top, p.left, p.width, p.height}),
               std::vector<int32_t>({150, 300, 9000, 6000}));
   }
-}
-
-TEST_F(Startup, EachEvenMenuCodeDisablesItsGroupAndTheNextOddCodeEnablesIt) {
-  const std::set<std::string> groups[] = {
-      {"mnuFile", "mnuEdit", "mnuOptions"},
-      {"mnuFile", "mnuEdit", "mnuIdentify", "mnuSettings"},
-      {"mnuFile", "mnuUndo", "mnuIdentify", "mnuZoom", "mnuSettings"},
-      {"mnuProject", "mnuDatamap", "mnuDatatype", "mnuCMap", "mnuTilesetLoad", "mnuTilesetNew",
-       "mnuTilesetSaveAs", "mnuTILEMRU(0)", "mnuTILEMRU(1)", "mnuTILEMRU(2)", "mnuTILEMRU(3)",
-       "mnuTILEMRU(4)", "mnuLoadPalette", "mnuEdit", "mnuBitmap", "mnuZoom", "mnuSettings"},
-  };
-  auto disabled = [&] {  // among every menu any code has touched
-    std::set<std::string> off;
-    for (const auto& [name, item] : a.frm.menus)
-      if (!item.enabled) off.insert(name);
-    return off;
-  };
-  for (int g = 0; g < 4; ++g) {
-    SetMenuState(a, 2 * g);
-    EXPECT_EQ(disabled(), groups[g]) << "code " << 2 * g;
-    SetMenuState(a, -1);
-    SetMenuState(a, 8);
-    EXPECT_EQ(disabled(), groups[g]) << "codes outside 0..7 change nothing";
-    SetMenuState(a, 2 * g + 1);
-    EXPECT_TRUE(disabled().empty()) << "code " << 2 * g + 1;
-  }
-}
-
-TEST_F(Startup, ExitQuestionKeepsTheWindowOnCancelAndOnAFailedSave) {
-  startUp();
-  a.st.AskSave = true;
-  using Case = std::tuple<int, std::string, bool>;  // answer, file chosen, window kept
-  for (auto [answer, saveTo, kept] : {Case{vbCancel, "", true}, Case{vbNo, "", false},
-                                      Case{vbYes, "out.map", false}, Case{vbYes, "no/out", true}}) {
-    prompts.clearShown();
-    prompts.answerMsgBox(answer);
-    if (answer == vbYes) prompts.answerSave(path(saveTo));
-    if (answer == vbYes && kept) prompts.answerMsgBox(vbOK);  // the save's failure
-    bool cancel = false;
-    Form_Unload(a, cancel);
-    EXPECT_EQ(cancel, kept) << answer << " " << saveTo;
-    EXPECT_EQ(prompts.shown()[0].text, "Do you want to save your datamap before exiting?");
-    EXPECT_EQ(prompts.pending(), 0u);
-  }
-  EXPECT_EQ(readBytes(path("out.map")).size(), 32772u);
 }

@@ -1,3 +1,4 @@
+#include "editor/logic/MenuState.h"
 #include "test_map_editing_helpers.h"
 
 using TileSheet = MapTest;

@@ -4,7 +4,7 @@
 #include <utility>
 #include <vector>
 
-#include "editor/logic/MainWindowLogic.h"
+#include "editor/logic/StartUp.h"
 #include "model/App.h"
 #include "support/ScriptedPrompts.h"
 #include "support/TestFiles.h"
@@ -41,6 +41,13 @@ class AppTest : public ::testing::Test {
   }
   void startUp(const std::string& commandLine = "") { Form_Load(a, commandLine); }
   std::string path(const std::string& name) const { return folder.path(name); }
+  // Ties a document to a file of the program folder, as a load would.
+  void tie(int kind, const std::string& name) {
+    DocIdentity id = Identity(a.st, kind);
+    id.name = name;
+    id.path = path(name);
+    id.hasFile = true;
+  }
 
   TempProgramFolder folder;
   ScriptedPrompts prompts;

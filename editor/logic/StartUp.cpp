@@ -1,30 +1,23 @@
-#include "editor/logic/MainWindowLogic.h"
+#include "editor/logic/StartUp.h"
 
 #include <QDir>
 #include <QFileInfo>
-#include <QUrl>
 #include <algorithm>
-#include <initializer_list>
 
 #include "editor/logic/DocumentFiles.h"
-#include "editor/logic/FileCommands.h"
+#include "editor/logic/ProgramInfo.h"
 #include "editor/logic/ProjectFile.h"
 #include "editor/logic/TileSheet.h"
+#include "editor/logic/WindowCaption.h"
 #include "model/App.h"
 #include "model/DocumentLabel.h"
-#include "model/Formats.h"
 #include "model/Settings.h"
 #include "platform/FileAccess.h"
-#include "platform/NumericText.h"
 #include "platform/FileNames.h"
 #include "platform/ProgramFolder.h"
 #include "render/TilesetRender.h"
 
 namespace {
-
-std::string versionText() {
-  return "Mosaicwright v" + std::to_string(kVersionMajor) + "." + std::to_string(kVersionMinor);
-}
 
 // The project the command line names, or "". The shell has already removed
 // any quotes, so the text is the path itself; a pair of enclosing quotes that
@@ -39,10 +32,6 @@ std::string projectFromCommandLine(const std::string& commandLine) {
   const QString q = QString::fromStdString(arg);
   if (QFileInfo(q).isRelative()) return QDir::current().absoluteFilePath(q).toStdString();
   return arg;
-}
-
-void setEnabled(App& a, std::initializer_list<const char*> names, bool enabled) {
-  for (const char* n : names) a.frm.menu(n).enabled = enabled;
 }
 
 void restorePlacement(App& a) {
@@ -64,7 +53,7 @@ void Form_Load(App& a, const std::string& commandLine) {
   ProgramState& st = a.st;
   MainForm& f = a.frm;
 
-  f.caption = versionText() + " [" + kBuildStamp + "]";
+  UpdateCaption(a, std::string(" [") + kBuildStamp + "]");
 
   st.DatatypeMode = false;
   st.IdentifyMode = false;
@@ -140,79 +129,4 @@ void Form_Load(App& a, const std::string& commandLine) {
   ResetTileSelection(a);
 
   if (st.SaveWindow) restorePlacement(a);
-}
-
-void Form_Unload(App& a, bool& cancel) {
-  ProgramState& st = a.st;
-  cancel = false;
-
-  if (st.SaveWindow) {
-    const WindowPlacement p = a.host->CurrentPlacement();
-    st.WindowState = p.state;
-    st.WindowTop = p.top;
-    st.WindowLeft = p.left;
-    st.WindowWidth = p.width;
-    st.WindowHeight = p.height;
-    if (p.state != 0) {
-      st.WindowTop = int32_t(RoundHalfEven((a.host->ScreenHeightTwips() - double(p.height)) / 2));
-      st.WindowLeft = int32_t(RoundHalfEven((a.host->ScreenWidthTwips() - double(p.width)) / 2));
-    }
-    SaveSettings(a);
-  }
-
-  if (st.AskSave) {
-    st.MsgResult = int16_t(a.prompts->MsgBox("Do you want to save your datamap before exiting?",
-                                             vbYesNoCancel, "Save Datamap On Exit?"));
-    if (st.MsgResult == vbCancel) {
-      cancel = true;
-    } else if (st.MsgResult == vbYes) {
-      // A save that failed has already said so; closing now would lose the
-      // very map the user asked to keep.
-      if (mnuDatamapSaveAs_Click(a) == SaveResult::Failed) cancel = true;
-    }
-  }
-}
-
-void SetMenuState(App& a, int code) {
-  if (code < 0 || code > 7) return;
-  const bool enable = code % 2 == 1;
-  switch (code / 2) {
-    case 0:
-      setEnabled(a, {"mnuFile", "mnuEdit", "mnuOptions"}, enable);
-      break;
-    case 1:
-      setEnabled(a, {"mnuFile", "mnuEdit", "mnuIdentify", "mnuSettings"}, enable);
-      break;
-    case 2:
-      setEnabled(a, {"mnuFile", "mnuUndo", "mnuIdentify", "mnuZoom", "mnuSettings"}, enable);
-      break;
-    case 3:
-      setEnabled(a,
-                 {"mnuProject", "mnuDatamap", "mnuDatatype", "mnuCMap", "mnuTilesetLoad",
-                  "mnuTilesetNew", "mnuTilesetSaveAs", "mnuTILEMRU(0)", "mnuTILEMRU(1)",
-                  "mnuTILEMRU(2)", "mnuTILEMRU(3)", "mnuTILEMRU(4)", "mnuLoadPalette", "mnuEdit",
-                  "mnuBitmap", "mnuZoom", "mnuSettings"},
-                 enable);
-      break;
-  }
-}
-
-void UpdateCaption(App& a, const std::string& suffix) { a.frm.caption = versionText() + suffix; }
-
-void mnuHelp_Click(App& a) {
-  const std::string path = AppPath() + "/Mosaicwright-Help.chm";
-  // The help file is not part of the program; without it nothing is shown.
-  if (!FileExists(path)) return;
-  a.host->OpenUrl(QUrl::fromLocalFile(QString::fromStdString(path)).toString().toStdString());
-}
-
-void mnuVisit_Click(App& a) { a.host->OpenUrl(kMakerUrl); }
-
-void mnuSettings_Click(App& a) { a.host->ShowSettingsDialog(); }
-
-void mnuCredits_Click(App& a) { a.host->ShowCreditsBox(); }
-
-void StatusBar1_PanelClick(App& a, int panel) {
-  if (panel < 1 || panel > int(a.frm.statusPanel.size())) return;
-  if (a.frm.statusPanel[size_t(panel - 1)] == "Visit Ostrel Forge") mnuVisit_Click(a);
 }

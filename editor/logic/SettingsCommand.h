@@ -1,0 +1,6 @@
+#pragma once
+
+struct App;
+
+// Options > Settings: the settings dialog, modal.
+void mnuSettings_Click(App& a);

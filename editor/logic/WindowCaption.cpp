@@ -1,0 +1,9 @@
+#include "editor/logic/WindowCaption.h"
+
+#include "editor/logic/ProgramInfo.h"
+#include "model/App.h"
+
+void UpdateCaption(App& a, const std::string& suffix) {
+  a.frm.caption =
+      "Mosaicwright v" + std::to_string(kVersionMajor) + "." + std::to_string(kVersionMinor) + suffix;
+}

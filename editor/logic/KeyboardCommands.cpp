@@ -2,9 +2,9 @@
 
 #include <algorithm>
 #include <string_view>
-#include <utility>
 
 #include "editor/logic/MenuState.h"
+#include "editor/logic/HoverPreview.h"
 #include "editor/logic/MapEditing.h"
 #include "editor/logic/TileEditor.h"
 #include "model/App.h"
@@ -79,10 +79,7 @@ void TypeTile(App& a, int tile) {
   f.picTileSelected.clear();
   Picture::bitBlt(f.picTileSelected, 0, 0, kCell, kCell, f.picTileView, sel.left, sel.top);
   // The preview shows what a click paints: the typed tile from now on.
-  if (st.HoverPreview) {
-    f.picTileSelectedHover.resize(kCell, kCell);
-    Picture::bitBlt(f.picTileSelectedHover, 0, 0, kCell, kCell, f.picTileSelected, 0, 0);
-  }
+  CopyToHoverPreview(a, f.picTileSelectedHover, f.picTileSelected);
   // The editor must work on the tile the selection names; the old tile's
   // undo snapshot belongs to the old tile.
   TakeEditedTileFromBrush(a);
@@ -112,12 +109,8 @@ void ToggleHoverPreview(App& a) {
     }
     return;
   }
-  const std::pair<Picture*, const Picture*> copies[] = {
-      {&f.picTileSelectedHover, &f.picTileSelected}, {&f.picMapBufferHover, &f.picMapBuffer}};
-  for (const auto& [hover, source] : copies) {
-    hover->resize(source->width(), source->height());
-    Picture::bitBlt(*hover, 0, 0, source->width(), source->height(), *source, 0, 0);
-  }
+  CopyToHoverPreview(a, f.picTileSelectedHover, f.picTileSelected);
+  CopyToHoverPreview(a, f.picMapBufferHover, f.picMapBuffer);
   f.picTileSelectedHover.visible = true;
   f.picTileSelectedHover.enabled = true;
   f.picMapBufferHover.visible = false;

@@ -5,6 +5,7 @@
 #include <cstring>
 #include <string>
 
+#include "editor/logic/HoverPreview.h"
 #include "model/App.h"
 #include "render/MapRender.h"
 
@@ -88,10 +89,7 @@ void CopyCursorBlock(App& a) {
   f.picMapBuffer.resize(width, height);
   f.picMapBuffer.clear();
   Picture::bitBlt(f.picMapBuffer, 0, 0, width, height, f.picMap, cur.left, cur.top);
-  if (st.HoverPreview) {
-    f.picMapBufferHover.resize(width, height);
-    Picture::bitBlt(f.picMapBufferHover, 0, 0, width, height, f.picMapBuffer, 0, 0);
-  }
+  CopyToHoverPreview(a, f.picMapBufferHover, f.picMapBuffer);
 
   st.MapBufferMaxX = int16_t(width / kCell - 1);
   st.MapBufferMaxY = int16_t(height / kCell - 1);

@@ -42,6 +42,12 @@ void RemapTilePixels(App& a, Source source) {
   GridFromTilePixels(a);
 }
 
+// A shift button's shift, which Tile Undo can take back.
+void ShiftTileWithSnapshot(App& a, int16_t direction) {
+  TakeTileSnapshot(a);
+  ShiftTile(a, direction);
+}
+
 void TransformTile(App& a, Source source) {
   TakeTileSnapshot(a);
   RemapTilePixels(a, source);
@@ -103,25 +109,10 @@ void ShiftTile(App& a, int16_t direction) {
   CommitTileEdit(a);
 }
 
-void cmdTileDown_Click(App& a) {
-  TakeTileSnapshot(a);
-  ShiftTile(a, 0);
-}
-
-void cmdTileUp_Click(App& a) {
-  TakeTileSnapshot(a);
-  ShiftTile(a, 1);
-}
-
-void cmdTileLeft_Click(App& a) {
-  TakeTileSnapshot(a);
-  ShiftTile(a, 2);
-}
-
-void cmdTileRight_Click(App& a) {
-  TakeTileSnapshot(a);
-  ShiftTile(a, 3);
-}
+void cmdTileDown_Click(App& a) { ShiftTileWithSnapshot(a, 0); }
+void cmdTileUp_Click(App& a) { ShiftTileWithSnapshot(a, 1); }
+void cmdTileLeft_Click(App& a) { ShiftTileWithSnapshot(a, 2); }
+void cmdTileRight_Click(App& a) { ShiftTileWithSnapshot(a, 3); }
 
 void cmdClear_Click(App& a) {
   // A second delete would overwrite the snapshot of the tile it cleared.

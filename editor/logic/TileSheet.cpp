@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cmath>
 
+#include "editor/logic/HoverPreview.h"
 #include "editor/logic/KeyboardCommands.h"
 #include "editor/logic/MapEditing.h"
 #include "editor/logic/TileEditor.h"
@@ -15,14 +16,6 @@ namespace {
 constexpr int kCell = 16;
 constexpr int kSheetCols = 32;
 constexpr int kRed = 255;
-
-void CopyBrushToHover(App& a) {
-  if (!a.st.HoverPreview) return;
-  Picture& hover = a.frm.picTileSelectedHover;
-  const Picture& brush = a.frm.picTileSelected;
-  hover.resize(brush.width(), brush.height());
-  Picture::bitBlt(hover, 0, 0, brush.width(), brush.height(), brush, 0, 0);
-}
 
 Picture& FillBox(MainForm& f, int step) {
   return step == 1 ? f.picFill1 : step == 2 ? f.picFill2 : f.picFill3;
@@ -65,7 +58,7 @@ void SelectCursorBlock(App& a) {
   f.picTileSelected.resize(w, h);
   ClearTilePicture(a, f.picTileSelected);
   Picture::bitBlt(f.picTileSelected, 0, 0, w, h, f.picTileView, left, top);
-  CopyBrushToHover(a);
+  CopyToHoverPreview(a, f.picTileSelectedHover, f.picTileSelected);
   TakeEditedTileFromBrush(a);
   ClearTilePicture(a, f.picTileSelectedDataUndo);
   ForgetTileUndo(a);
@@ -125,7 +118,7 @@ void ResetTileSelection(App& a) {
   f.picTileSelected.resize(kCell, kCell);
   ClearTilePicture(a, f.picTileSelected);
   Picture::bitBlt(f.picTileSelected, 0, 0, kCell, kCell, f.picTileView, 0, 0);
-  CopyBrushToHover(a);
+  CopyToHoverPreview(a, f.picTileSelectedHover, f.picTileSelected);
   TakeEditedTileFromBrush(a);
   f.shpTileSelected.top = st.SelAnchorY;
   f.shpTileSelected.left = st.SelAnchorX;

@@ -4,29 +4,13 @@
 #include <QMenuBar>
 #include <QStatusBar>
 #include <QTest>
-#include <memory>
 
-#include "editor/frmMain.h"
 #include "editor/logic/MenuState.h"
-#include "editor/logic/TileSheet.h"
-#include "platform/Color.h"
-#include "render/MapRender.h"
-#include "support/ScriptedPrompts.h"
-#include "support/TestFiles.h"
+#include "window_fixture.h"
 
 namespace {
 
-// The real main window over an empty temporary program folder, shown offscreen.
-class MainWindow : public ::testing::Test {
- protected:
-  MainWindow() : w(std::make_unique<frmMain>("", &prompts)) { w->show(); }
-  void TearDown() override { EXPECT_EQ(prompts.pending(), 0u); }
-  App& app() { return w->app(); }
-
-  TempProgramFolder folder;  // built first, gone last: the window's settings land here
-  ScriptedPrompts prompts;
-  std::unique_ptr<frmMain> w;
-};
+using MainWindow = ShownWindow;
 
 // "name=caption[=shortcut]" for each item of a menu, recent files and separators left out.
 QStringList itemsOf(const QList<QAction*>& actions) {
@@ -39,8 +23,6 @@ QStringList itemsOf(const QList<QAction*>& actions) {
   return out;
 }
 
-int32_t SheetColor(int tile, int x, int y) { return RGBColor(tile, 16 * x + 8, 16 * y + 8); }
-
 // Every pixel of the sheet differs, so two opposite corners pin the tile and its place.
 bool ShowsTile(const Picture& pic, int px, int py, int tile) {
   return pic.pixel(px, py) == SheetColor(tile, 0, 0) &&
@@ -49,17 +31,8 @@ bool ShowsTile(const Picture& pic, int px, int py, int tile) {
 
 QPoint Cell(int col, int row) { return QPoint(16 * col + 7, 16 * row + 7); }
 
-class MainWindowMouse : public MainWindow {
+class MainWindowMouse : public RealWindow {
  protected:
-  MainWindowMouse() {
-    for (int t = 0; t < 256; ++t)
-      for (int y = 0; y < 16; ++y)
-        for (int x = 0; x < 16; ++x)
-          app().frm.picTileView.setPixel(16 * (t % 32) + x, 16 * (t / 32) + y, SheetColor(t, x, y));
-    RedrawMap(app());
-    ResetTileSelection(app());
-    w->sync();
-  }
   QWidget* map() { return w->mapView(); }
   QWidget* sheet() { return w->tileSheetView(); }
 
@@ -74,7 +47,6 @@ class MainWindowMouse : public MainWindow {
     QTest::mouseMove(v, to);
     QTest::mouseRelease(v, b, Qt::NoModifier, to);
   }
-  ProgramState& st() { return app().st; }
 };
 
 }  // namespace

@@ -321,7 +321,9 @@ void frmSettings::Label10_Click() {
   st.SaveWindow = false;
   st.SelectColor = kDefaultSelectColor;
   st.DatatypeColor = kDefaultDatatypeColor;
-  st.StartupProject = st.TilesDir = st.MapsDir = st.StartupTileset = st.StartupDatamap = " ";
+  for (std::string* path :
+       {&st.StartupProject, &st.TilesDir, &st.MapsDir, &st.StartupTileset, &st.StartupDatamap})
+    path->assign(1, ' ');
   st.RandomFill[1] = 75;
   st.RandomFill[2] = 20;
   st.RandomFill[3] = 5;

@@ -159,7 +159,9 @@ std::map<std::string, Command> menuCommands() {
       {"mnuBitmap", mnuBitmap_Click},
   };
   for (int i = 0; i < 5; ++i) {
-    const std::string n = "(" + std::to_string(i) + ")";
+    std::string n = "(";
+    n += std::to_string(i);
+    n += ')';
     c["mnuMWJMRU" + n] = [i](App& a) { mnuMWJMRU_Click(a, i); };
     c["mnuMWRTMRU" + n] = [i](App& a) { mnuMWRTMRU_Click(a, i); };
     c["mnuTYPEMRU" + n] = [i](App& a) { mnuTYPEMRU_Click(a, i); };

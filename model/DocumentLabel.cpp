@@ -32,7 +32,12 @@ Label& DocumentLabel(MainForm& f, int kind) {
 }
 
 std::string MapSizeText(int width, int height) {
-  return "(" + std::to_string(width) + "x" + std::to_string(height) + ")";
+  std::string text = "(";
+  text += std::to_string(width);
+  text += 'x';
+  text += std::to_string(height);
+  text += ')';
+  return text;
 }
 
 void SetMemberLabel(Label& label, const std::string& name, const std::string& path) {

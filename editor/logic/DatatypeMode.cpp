@@ -76,5 +76,8 @@ void lstDatatypes_MouseUp(App& a, int button, int /*shift*/, float x, float y) {
   std::snprintf(key, sizeof key, "D%03d", hit.item);
   items[size_t(hit.item)] = std::string(code) + " = " + name;
   // A failed write is not reported: the name shows for this run all the same.
-  WritePrivateProfileString("DataTypes", key, "\"" + trimBlanks(name) + "\"", SettingsPath());
+  std::string quoted = "\"";
+  quoted += trimBlanks(name);
+  quoted += '"';
+  WritePrivateProfileString("DataTypes", key, quoted, SettingsPath());
 }

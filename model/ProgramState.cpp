@@ -1,5 +1,7 @@
 #include "model/ProgramState.h"
 
+#include "platform/ProgramFolder.h"
+
 DocIdentity Identity(ProgramState& st, int kind) {
   switch (kind) {
     case kProject:
@@ -18,4 +20,14 @@ DocIdentity Identity(ProgramState& st, int kind) {
 const char* DocTag(int kind) {
   static const char* tags[] = {"MWJ", "MWRT", "TYPE", "TILE", "CMAP"};
   return kind >= 0 && kind <= 4 ? tags[kind] : "";
+}
+
+std::string MemberFileName(int kind, const std::string& stem) {
+  return std::string(DocTag(kind)) + "." + stem + ".PRG";
+}
+
+void PlaceInProgramFolder(ProgramState& st, int kind, const std::string& name) {
+  DocIdentity id = Identity(st, kind);
+  id.name = name;
+  id.path = AppPath() + "/" + name;
 }

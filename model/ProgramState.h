@@ -109,3 +109,7 @@ struct DocIdentity {
 DocIdentity Identity(ProgramState& st, int kind);
 // "MWJ", "MWRT", "TYPE", "TILE", "CMAP".
 const char* DocTag(int kind);
+// "MWRT.<stem>.PRG": the name a member takes from its project's name.
+std::string MemberFileName(int kind, const std::string& stem);
+// The document takes the name as a file of the program's folder.
+void PlaceInProgramFolder(ProgramState& st, int kind, const std::string& name);

@@ -1,5 +1,6 @@
 #include "editor/logic/BitmapExport.h"
 
+#include "editor/logic/DocumentCommands.h"
 #include "model/App.h"
 #include "model/Formats.h"
 
@@ -8,7 +9,7 @@ void mnuBitmap_Click(App& a) {
   dlg.DialogTitle = "Save Image File";
   dlg.Filter = "Windows Bitmap Files (*.bmp)|*.bmp";
   dlg.FileName.clear();
-  dlg.Flags = cdlOFNOverwritePrompt | cdlOFNHideReadOnly;
+  dlg.Flags = kSaveDialogFlags;
   a.prompts->ShowSave(dlg);
   const std::string path = dlg.FileName;
   if (path.empty()) return;

@@ -5,6 +5,7 @@
 
 #include "d64/D64Writer.h"
 #include "d64/DirectoryArt.h"
+#include "editor/logic/DocumentCommands.h"
 #include "editor/logic/ProjectFile.h"
 #include "model/App.h"
 #include "model/Formats.h"
@@ -78,7 +79,7 @@ void mnuD64Extract_Click(App& a) {
   dlg.InitDir = initialFolder(st.ProjectPath);
   dlg.FileName = baseName + ".D64";
   dlg.Filter = "D64 Files (*.d64 *.D64)|*.d64;*.D64";
-  dlg.Flags = cdlOFNOverwritePrompt | cdlOFNHideReadOnly;
+  dlg.Flags = kSaveDialogFlags;
   a.prompts->ShowSave(dlg);
   const std::string path = dlg.FileName;
   if (path.empty()) return;

@@ -120,8 +120,6 @@ bool ConfirmedWarning(App& a, const std::string& text) {
 }
 
 void UntieAsBlank(App& a, int kind, const std::string& name) {
-  DocIdentity id = Identity(a.st, kind);
-  id.hasFile = false;
-  id.name = name;
-  id.path = AppPath() + "/" + name;
+  Identity(a.st, kind).hasFile = false;
+  PlaceInProgramFolder(a.st, kind, name);
 }

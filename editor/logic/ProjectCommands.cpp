@@ -27,10 +27,6 @@ const MemberSave kMembers[] = {
     {kColormap, mnuCMapSave_Click},
 };
 
-std::string memberName(int kind, const std::string& stem) {
-  return std::string(DocTag(kind)) + "." + stem + ".PRG";
-}
-
 // The name becomes a file of the program's folder: nothing that leads out of
 // it or cannot stand in a file name.
 bool usableProjectName(const std::string& name) {
@@ -50,8 +46,8 @@ void showMemberLabels(App& a) {
 }  // namespace
 
 void mnuProjectNew_Click(App& a) {
-  const std::string answer = a.prompts->InputBox("Enter Mosaicwright Project Name",
-                                                 "Mosaicwright Project Name", "Blank");
+  const std::string answer =
+      a.prompts->InputBox("Enter Mosaicwright Project Name", "Mosaicwright Project Name", "Blank");
   if (answer.empty()) return;
   if (!usableProjectName(answer)) {
     a.prompts->MsgBox("Invalid Project Name (" + answer + ")!", vbOKOnly + vbCritical,
@@ -60,14 +56,10 @@ void mnuProjectNew_Click(App& a) {
   }
   ProgramState& st = a.st;
   // Renames only: a member tied to a file stays tied, now to its new path.
-  for (const MemberSave& m : kMembers) {
-    DocIdentity id = Identity(st, m.kind);
-    id.name = memberName(m.kind, answer);
-    id.path = AppPath() + "/" + id.name;
-  }
+  for (const MemberSave& m : kMembers)
+    PlaceInProgramFolder(st, m.kind, MemberFileName(m.kind, answer));
   showMemberLabels(a);
-  st.ProjectName = answer + ".mwj";
-  st.ProjectPath = AppPath() + "/" + st.ProjectName;
+  PlaceInProgramFolder(st, kProject, answer + ".mwj");
   SetProjectLabel(a.frm.lblProject, st.ProjectName, st.ProjectPath);
   st.ProjectHasFile = false;
 }
@@ -140,8 +132,7 @@ SaveResult mnuProjectSave_Click(App& a) {
     DocIdentity id = Identity(st, kMembers[i].kind);
     if (untied[i]) id.name.clear();
     if (!id.name.empty()) continue;
-    id.name = memberName(kMembers[i].kind, stem);
-    id.path = AppPath() + "/" + id.name;
+    PlaceInProgramFolder(st, kMembers[i].kind, MemberFileName(kMembers[i].kind, stem));
     id.hasFile = false;
   }
   showMemberLabels(a);

@@ -24,7 +24,8 @@ namespace {
 // survived (a quoted argument passed through a launcher) is dropped.
 std::string projectFromCommandLine(const std::string& commandLine) {
   std::string arg = commandLine;
-  if (arg.size() >= 2 && arg.front() == '"' && arg.back() == '"') arg = arg.substr(1, arg.size() - 2);
+  if (arg.size() >= 2 && arg.front() == '"' && arg.back() == '"')
+    arg = arg.substr(1, arg.size() - 2);
   if (arg.size() <= 1) return {};
   if (UpperExt3(arg) != "MWJ") return {};
   // Document paths are kept whole: a relative argument is taken from the
@@ -83,13 +84,11 @@ void Form_Load(App& a, const std::string& commandLine) {
       st.ColormapHasFile = false;
   st.ProjectName = "Blank";
   for (int kind : {kDatamap, kDatatype, kTileset, kColormap}) {
+    PlaceInProgramFolder(st, kind, MemberFileName(kind, st.ProjectName));
     DocIdentity id = Identity(st, kind);
-    id.name = std::string(DocTag(kind)) + "." + st.ProjectName + ".PRG";
-    id.path = AppPath() + "/" + id.name;
     SetMemberLabel(DocumentLabel(f, kind), id.name, id.path);
   }
-  st.ProjectName += ".mwj";
-  st.ProjectPath = AppPath() + "/" + st.ProjectName;
+  PlaceInProgramFolder(st, kProject, st.ProjectName + ".mwj");
   SetProjectLabel(f.lblProject, st.ProjectName, st.ProjectPath);
 
   st.Colormap[0] = 0x3D;

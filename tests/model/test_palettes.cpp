@@ -8,8 +8,12 @@
 namespace {
 
 constexpr int32_t rgb(int r, int g, int b) { return r + 256 * g + 65536 * b; }
+constexpr int32_t kGrey = rgb(9, 9, 9);
 
-using Palettes = AppTest;
+class Palettes : public AppTest {
+ protected:
+  void SetUp() override { a.st.Palette.fill(kGrey); }
+};
 
 TEST(PaletteEntry, ComponentsAreReadAndTheFirstOneOutOfRangeIsTheFault) {
   using P = PaletteEntryParse;
@@ -34,26 +38,25 @@ TEST(PaletteEntry, ComponentsAreReadAndTheFirstOneOutOfRangeIsTheFault) {
 }
 
 TEST_F(Palettes, IniEntriesReplaceTheBuiltInOnesAndBadOnesTurnBlackWithAMessage) {
-  a.st.Palette.fill(rgb(9, 9, 9));
   writeText(path("pal.ini"), "[ColorPalette]\nColor3=1,2,3\nColor5=0,300,0\nColor9=0,0,256\n"
-                             "Color12=99999999999,0,0\nColor14=-1,0,0\n");
-  for (int i = 0; i < 4; ++i) prompts.answerMsgBox(vbOK);
+                             "Color14=-1,0,0\n");
+  for (int i = 0; i < 3; ++i) prompts.answerMsgBox(vbOK);
   LoadPaletteINI(a, path("pal.ini"));
-  ASSERT_EQ(prompts.shown().size(), 4u);
+  ASSERT_EQ(prompts.shown().size(), 3u);
   const char* messages[] = {"Invalid GREEN in Color5!", "Invalid BLUE in Color9!",
-                            "Invalid RED in Color12!", "Invalid RED in Color14!"};
-  for (int i = 0; i < 4; ++i) EXPECT_EQ(prompts.shown()[size_t(i)].text, messages[i]);
+                            "Invalid RED in Color14!"};
+  for (int i = 0; i < 3; ++i) EXPECT_EQ(prompts.shown()[size_t(i)].text, messages[i]);
   EXPECT_EQ(prompts.last().title, "Palette Load Error");
   EXPECT_EQ(prompts.last().style, vbCritical);
   std::array<int32_t, 16> want = kBuiltInPalette;  // the rest stay built in
   want[3] = rgb(1, 2, 3);
-  want[5] = want[9] = want[12] = want[14] = 0;
+  want[5] = want[9] = want[14] = 0;
   EXPECT_EQ(a.st.Palette, want);
   EXPECT_EQ(a.frm.picColor, want);
   EXPECT_EQ(a.st.Palette[2], rgb(116, 67, 53));
 }
 
-TEST(VplText, ColourLinesAreReadAfterTheFirstLine) {
+TEST(VplText, ColourLinesAreReadAfterTheFirstLineWhateverTheLineEnds) {
   const std::vector<int32_t> two{rgb(1, 2, 3), rgb(4, 5, 6)};
   const struct {
     std::string text;
@@ -68,22 +71,17 @@ TEST(VplText, ColourLinesAreReadAfterTheFirstLine) {
       {"", {}},
   };
   for (const auto& r : rows) EXPECT_EQ(parseVplText(r.text), r.colours) << r.text;
-}
-
-TEST_F(Palettes, VplFileChangesOnlyTheEntriesItHoldsAtMostSixteen) {
-  a.st.Palette.fill(rgb(9, 9, 9));
-  writeText(path("six.vpl"), "h\n00 00 00\n01 00 00\n02 00 00\n03 00 00\n04 00 00\n05 00 00\n");
-  ASSERT_TRUE(LoadPaletteVPL(a, path("six.vpl")));
-  for (int i = 0; i < 16; ++i)
-    EXPECT_EQ(a.frm.picColor[size_t(i)], i < 6 ? rgb(i, 0, 0) : rgb(9, 9, 9)) << i;
-
   std::string many = "h\n";
   for (int i = 0; i < 20; ++i) many += "01 01 01\n";
   EXPECT_EQ(parseVplText(many).size(), 16u);
 }
 
-TEST_F(Palettes, UnreadableOrOverlongVplIsReportedAndKeepsThePalette) {
-  a.st.Palette.fill(rgb(9, 9, 9));
+TEST_F(Palettes, AVplFileChangesOnlyTheEntriesItHoldsAndAnUnreadableOneNone) {
+  writeText(path("six.vpl"), "h\n00 00 00\n01 00 00\n02 00 00\n03 00 00\n04 00 00\n05 00 00\n");
+  ASSERT_TRUE(LoadPaletteVPL(a, path("six.vpl")));
+  const std::array<int32_t, 16> six{0, 1, 2, 3, 4, 5, kGrey, kGrey, kGrey, kGrey, kGrey,
+                                    kGrey, kGrey, kGrey, kGrey, kGrey};
+  EXPECT_EQ(a.frm.picColor, six);
   const std::string head = "h\n01 02 03\n";
   ASSERT_TRUE(writeSparse(path("huge.vpl"), kWholeFileLimit + 1, Bytes(head.begin(), head.end())));
   for (const std::string name : {"gone.vpl", "huge.vpl"}) {
@@ -93,7 +91,7 @@ TEST_F(Palettes, UnreadableOrOverlongVplIsReportedAndKeepsThePalette) {
     EXPECT_LE(bytesReadSoFar() - before, kWholeFileLimit + 1024);
     EXPECT_EQ(prompts.last().text, "Cannot read palette file (" + path(name) + ")!");
     EXPECT_EQ(prompts.last().title, "Palette Load Error");
-    EXPECT_EQ(a.st.Palette[0], rgb(9, 9, 9));
+    EXPECT_EQ(a.st.Palette, six);
   }
 }
 

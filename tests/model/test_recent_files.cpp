@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <sstream>
+
 #include "model/RecentFiles.h"
 #include "support/TestApp.h"
 
@@ -11,71 +13,73 @@ class RecentFiles : public AppTest {
  protected:
   std::string ini() const { return path("Mosaicwright.ini"); }
   bool shown(const std::string& item) { return a.frm.menu(item).visible; }
-  const List full{"/t0", "/t1", "/t2", "/t3", "/t4"};
 };
 
-TEST_F(RecentFiles, FirstPathTakesSlotZeroAndAllFiveKeysAreWritten) {
-  AddMRU(a, kTileset, "/home/u/tiles.prg");
-  EXPECT_EQ(a.st.TilesetMRU, (List{"/home/u/tiles.prg", "", "", "", ""}));
-  EXPECT_EQ(readText(ini()), "[MRU]\nTILE0=/home/u/tiles.prg\nTILE1=\nTILE2=\nTILE3=\nTILE4=\n");
-  EXPECT_TRUE(shown("mnuBar11"));
-  EXPECT_TRUE(shown("mnuTILEMRU(0)"));
-  EXPECT_EQ(a.frm.menu("mnuTILEMRU(0)").caption, "/home/u/tiles.prg");
-  EXPECT_FALSE(shown("mnuTILEMRU(1)"));
-}
-
-TEST_F(RecentFiles, AddedPathMovesToTheTopAndTheRestShiftDown) {
+TEST_F(RecentFiles, AddedPathMovesToTheTopTheRestShiftDownAndTheListIsWrittenAndShown) {
+  const List full{"/t0", "/t1", "/t2", "/t3", "/t4"};
   const struct {
+    List before;
     const char* path;
     List after;
   } rows[] = {
-      {"/t0", {"/t0", "/t1", "/t2", "/t3", "/t4"}},    // already first: no change
-      {"/t3", {"/t3", "/t0", "/t1", "/t2", "/t4"}},    // slot 4 stays
-      {"/new", {"/new", "/t0", "/t1", "/t2", "/t3"}},  // the oldest drops
-      {"/T1", {"/T1", "/t0", "/t1", "/t2", "/t3"}},    // letter case makes another path
+      {{}, "/home/u/tiles.prg", {"/home/u/tiles.prg", "", "", "", ""}},
+      {full, "/t0", full},                                     // already first: written again
+      {full, "/t3", {"/t3", "/t0", "/t1", "/t2", "/t4"}},      // slot 4 stays
+      {full, "/new", {"/new", "/t0", "/t1", "/t2", "/t3"}},    // the oldest drops
+      {full, "/T1", {"/T1", "/t0", "/t1", "/t2", "/t3"}},      // letter case makes another path
+      {full, "", full},                                        // no path, no entry
+      {full, "/a\nb", full},  // a path that cannot be stored as one key
   };
   for (const auto& r : rows) {
-    a.st.TilesetMRU = full;
+    a.st.TilesetMRU = r.before;
     writeText(ini(), "[MRU]\nTILE0=stale\n");
     AddMRU(a, kTileset, r.path);
     EXPECT_EQ(a.st.TilesetMRU, r.after) << r.path;
-    EXPECT_EQ(readText(ini()), "[MRU]\nTILE0=" + r.after[0] + "\nTILE1=" + r.after[1] +
-                                   "\nTILE2=" + r.after[2] + "\nTILE3=" + r.after[3] +
-                                   "\nTILE4=" + r.after[4] + "\n")
-        << r.path;
-    EXPECT_EQ(a.frm.menu("mnuTILEMRU(4)").caption, r.after[4]) << r.path;
+    std::string file = "[MRU]\n";
+    for (int i = 0; i < 5; ++i) file += "TILE" + std::to_string(i) + "=" + r.after[size_t(i)] + "\n";
+    EXPECT_EQ(readText(ini()), r.after[0] == r.path ? file : "[MRU]\nTILE0=stale\n") << r.path;
+    for (int i = 0; i < 5; ++i) {
+      const MenuItem& item = a.frm.menu("mnuTILEMRU(" + std::to_string(i) + ")");
+      EXPECT_EQ(item.visible, !r.after[size_t(i)].empty()) << r.path << " " << i;
+      if (item.visible) {
+        EXPECT_EQ(item.caption, r.after[size_t(i)]);
+      }
+    }
+    EXPECT_TRUE(shown("mnuBar11"));
   }
 }
 
-TEST_F(RecentFiles, EmptyOrMultiLinePathChangesNoListButMenusAreRefreshed) {
-  a.st.TilesetMRU = full;
-  AddMRU(a, kTileset, "");
-  AddMRU(a, kTileset, "/odd\nname.prg");
-  EXPECT_EQ(a.st.TilesetMRU, full);
-  EXPECT_EQ(readText(ini()), "");
-  EXPECT_TRUE(shown("mnuTILEMRU(4)"));
+// Every line of an INI text but those of one recent list's keys.
+std::string withoutKeys(const std::string& text, const std::string& prefix) {
+  std::istringstream in(text);
+  std::string out, line;
+  while (std::getline(in, line))
+    if (line.rfind(prefix, 0) != 0) out += line + "\n";
+  return out;
 }
 
-TEST_F(RecentFiles, AddingToOneListRewritesOnlyItsKeysButRebuildsEveryMenu) {
-  writeText(ini(), "[MRU]\nMWJ0=/p.mwj\nTILE0=/keep.prg\n");
-  a.st.ProjectMRU[0] = "/p.mwj";
-  AddMRU(a, kDatamap, "/m.prg");
-  EXPECT_EQ(readText(ini()),
-            "[MRU]\nMWJ0=/p.mwj\nTILE0=/keep.prg\nMWRT0=/m.prg\nMWRT1=\nMWRT2=\nMWRT3=\nMWRT4=\n");
-  EXPECT_EQ(a.frm.menu("mnuMWJMRU(0)").caption, "/p.mwj");
-  EXPECT_TRUE(shown("mnuBar8"));
-  EXPECT_FALSE(shown("mnuBar12"));
-}
-
-TEST_F(RecentFiles, AnEmptySlotBetweenTwoLoadsAsAHiddenItem) {
-  writeText(ini(), "[MRU]\nTILE0=/a.prg\nTILE1=\nTILE2=/c.prg\n");
-  LoadMRU(a, ini());
-  EXPECT_EQ(a.st.TilesetMRU, (List{"/a.prg", "", "/c.prg", "", ""}));
-  RefreshMRUMenu(a, kTileset);
-  EXPECT_TRUE(shown("mnuTILEMRU(0)"));
-  EXPECT_FALSE(shown("mnuTILEMRU(1)"));
-  EXPECT_TRUE(shown("mnuTILEMRU(2)"));
-  EXPECT_TRUE(shown("mnuBar11"));
+TEST_F(RecentFiles, AddingToOneListLeavesTheOtherFourAndTheRestOfTheFileAsTheyWere) {
+  const std::string before =
+      "[Defaults]\nAskSave=True\n\n[MRU]\nMWJ0=/p.mwj\nMWRT0=/m0.map\nMWRT1=/m1.map\n"
+      "TYPE0=/y.typ\nTILE0=/k.prg\nTILE1=\nTILE2=/k2.prg\nCMAP3=/c.cmp\n\n[DataTypes]\nD001=\"W\"\n";
+  const List lists[5] = {{"/p.mwj", "", "", "", ""}, {"/m0.map", "/m1.map", "", "", ""},
+                         {"/y.typ", "", "", "", ""}, {"/k.prg", "", "/k2.prg", "", ""},
+                         {"", "", "", "/c.cmp", ""}};
+  const char* prefixes[5] = {"MWJ", "MWRT", "TYPE", "TILE", "CMAP"};
+  for (int kind = 0; kind < 5; ++kind) {
+    writeText(ini(), before);
+    LoadMRU(a, ini());
+    AddMRU(a, kind, "/new");
+    EXPECT_EQ(Identity(a.st, kind).mru[0], "/new");
+    for (int other = 0; other < 5; ++other)
+      EXPECT_EQ(Identity(a.st, other).mru, other == kind ? Identity(a.st, kind).mru : lists[other]);
+    EXPECT_EQ(withoutKeys(readText(ini()), prefixes[kind]), withoutKeys(before, prefixes[kind]))
+        << kind;
+    // Every menu is rebuilt from its own list; an empty slot between two is a hidden item.
+    EXPECT_EQ(a.frm.menu("mnuMWJMRU(0)").caption, kind == 0 ? "/new" : "/p.mwj");
+    EXPECT_EQ(std::tuple(shown("mnuTILEMRU(1)"), shown("mnuTILEMRU(2)")),
+              std::tuple(kind == 3, kind != 3));
+  }
 }
 
 }  // namespace

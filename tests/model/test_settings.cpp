@@ -2,49 +2,125 @@
 #include <gtest/gtest.h>
 
 #include "model/Settings.h"
-#include "platform/IniFile.h"
 #include "platform/FileAccess.h"
+#include "platform/IniFile.h"
 #include "support/DocumentFilesHelpers.h"
 #include "support/TestApp.h"
 
 namespace {
 
+template <class T>
+std::string str(T v) { return std::to_string(v); }
+
 class Settings : public AppTest {
  protected:
   std::string ini() const { return path("Mosaicwright.ini"); }
-  // Another program start over the given settings file.
+  // Another program start over the given settings file (none when text is empty).
   void load(App& b, const std::string& text) {
     if (!text.empty()) writeText(ini(), text);
     b.prompts = &prompts;
-    b.host = &host;
+    b.host = &host;  // its window stands at top 1500, left 3000, 15435 x 12000
     LoadSettings(b);
   }
 };
 
-TEST_F(Settings, MissingEmptyAndOddValuesLoadTheirFallbacks) {
-  const struct {
-    const char* ini;
-    int state, fill1;
-    bool askSave;
-  } rows[] = {
-      {"[Window]\n", 2, 75, false},  // keys missing
-      {"[Window]\nState=\n[Defaults]\nRandomFill1=\nAskSave=\n", 0, 75, false},
-      {"[Window]\nState=7\n[Defaults]\nRandomFill1=40.5\nAskSave=true\n", 0, 40, true},
-      {"[Window]\nState=-1\n[Defaults]\nRandomFill1=12abc\nAskSave=1\n", 0, 12, true},
-      {"[Window]\nState=1\n[Defaults]\nRandomFill1=90\nAskSave=0\n", 1, 90, false},
+// What LoadSettings sets from the four setting sections, in the file's key order.
+std::vector<std::string> loaded(const ProgramState& s) {
+  std::vector<std::string> v = {
+      str(s.AskSave),     str(s.SelectColor),  str(s.DatatypeColor), str(s.RandomFill[1]),
+      str(s.RandomFill[2]), str(s.RandomFill[3]), s.StartupProject,  s.TilesDir,
+      s.MapsDir,          s.StartupTileset,    s.StartupDatamap,     str(s.SaveWindow),
+      str(s.WindowState), str(s.WindowTop),    str(s.WindowLeft),    str(s.WindowWidth),
+      str(s.WindowHeight)};
+  for (int32_t colour : s.Palette) v.push_back(str(colour));
+  return v;
+}
+
+struct Key {
+  std::string section, key, value;       // value: what every other load holds
+  std::string missing, empty, noNumber;  // what the key loads as
+  std::string bad = "x7";                // a text without a number
+};
+
+// Every key of the four setting sections, in the order of loaded().
+std::vector<Key> settingKeys() {
+  std::vector<Key> k = {
+      {"Defaults", "AskSave", "True", "0", "0", "0"},
+      {"Defaults", "SelectColor", "255", "16744448", "16744448", "0"},
+      {"Defaults", "DatatypeColor", "256", "65535", "65535", "0"},
+      {"Defaults", "RandomFill1", "11", "75", "75", "0"},
+      {"Defaults", "RandomFill2", "22", "20", "20", "0"},
+      {"Defaults", "RandomFill3", "33", "5", "5", "0"},
+      {"Files", "Project", "/p.mwj", "", "", "x7"},
+      {"Files", "TilesDir", "/t/", "", "", "x7"},
+      {"Files", "MapsDir", "/m/", "", "", "x7"},
+      {"Files", "Tile", "/t.prg", "", "", "x7"},
+      {"Files", "Map", "/m.map", "", "", "x7"},
+      {"Window", "Save", "1", "0", "0", "0"},
+      {"Window", "State", "1", "2", "0", "0"},
+      {"Window", "Top", "150", "1500", "0", "0"},  // missing: where the window stands
+      {"Window", "Left", "300", "3000", "0", "0"},
+      {"Window", "Width", "9000", "15435", "0", "0"},
+      {"Window", "Height", "6000", "12000", "0", "0"},
   };
-  for (const auto& r : rows) {
-    App b;
-    load(b, r.ini);
-    EXPECT_EQ(b.st.WindowState, r.state) << r.ini;
-    EXPECT_EQ(b.st.RandomFill[1], r.fill1) << r.ini;
-    EXPECT_EQ(b.st.AskSave, r.askSave) << r.ini;
+  // A colour missing or empty keeps its built-in colour; "r,g,b" reads as 0,0,0: black.
+  const int builtIn[16][3] = {{0, 0, 0},       {255, 255, 255}, {116, 67, 53},   {124, 172, 186},
+                              {123, 72, 144},  {100, 151, 79},  {64, 50, 133},   {191, 205, 122},
+                              {123, 91, 47},   {79, 69, 0},     {163, 144, 101}, {80, 80, 80},
+                              {120, 120, 120}, {164, 215, 142}, {120, 106, 189}, {159, 159, 159}};
+  for (int i = 0; i < 16; ++i) {
+    const std::string own = str(builtIn[i][0] + 256 * builtIn[i][1] + 65536 * builtIn[i][2]);
+    k.push_back({"ColorPalette", "Color" + str(i), str(i) + ",1,2", own, own, "0", "r,g,b"});
   }
-  App b;
-  load(b, "[Window]\nTop=\n[Defaults]\nSelectColor=orange\n");
-  EXPECT_EQ(b.st.WindowTop, 0);      // empty: 0
-  EXPECT_EQ(b.st.WindowLeft, 3000);  // missing: the window's own
-  EXPECT_EQ(b.st.SelectColor, 0);    // no number: black
+  return k;
+}
+
+// A key missing, empty or holding no number in an otherwise complete file
+// changes that key's value alone, so a key read under another key's name or
+// with another key's fallback shows.
+TEST_F(Settings, EveryKeyMissingEmptyOrHoldingNoNumberLoadsItsDocumentedValue) {
+  const std::vector<Key> keys = settingKeys();
+  const auto loadWith = [&](const Key* odd, const std::optional<std::string>& form) {
+    std::string text, section;
+    for (const Key& k : keys) {
+      if (k.section != section) text += "[" + (section = k.section) + "]\n";
+      if (&k != odd) text += k.key + "=" + k.value + "\n";
+      else if (form) text += k.key + "=" + *form + "\n";
+    }
+    App b;
+    load(b, text);
+    return loaded(b.st);
+  };
+  const std::vector<std::string> complete = loadWith(nullptr, std::nullopt);
+  for (size_t i = 0; i < keys.size(); ++i) {
+    const Key& key = keys[i];
+    const std::pair<std::optional<std::string>, std::string> forms[] = {
+        {std::nullopt, key.missing}, {"", key.empty}, {key.bad, key.noNumber}};
+    for (const auto& [form, value] : forms) {
+      std::vector<std::string> expected = complete;
+      expected[i] = value;
+      EXPECT_EQ(loadWith(&key, form), expected) << key.key << "=" << form.value_or("(missing)");
+    }
+  }
+  EXPECT_TRUE(prompts.shown().empty());
+}
+
+TEST_F(Settings, AnEmptyFileLineFeedsOnlyOrAFileTooLongToBeOursLoadEveryDefault) {
+  std::vector<std::string> defaults;
+  for (const Key& k : settingKeys()) defaults.push_back(k.missing);
+  constexpr uint64_t kHuge = (uint64_t(1) << 32) + 5;
+  for (const std::string& text : {std::string("\n"), std::string(2 << 20, '\n'), std::string()}) {
+    if (text.empty()) {
+      ASSERT_TRUE(writeSparse(ini(), kHuge));
+    }
+    App b;
+    load(b, text);
+    EXPECT_EQ(loaded(b.st), defaults) << text.size();
+    EXPECT_EQ(b.frm.lstDatatypes.items[255], "FF = UNDEFINED");
+  }
+  SaveSettings(a);  // neither this nor the first-run write may replace the file
+  EXPECT_EQ(QFileInfo(QString::fromStdString(ini())).size(), qint64(kHuge));
+  EXPECT_EQ(readFileHead(ini(), 4), Bytes(4, 0));
 }
 
 TEST_F(Settings, DatatypeNamesFillAllItemsWithTheirHexPrefixes) {
@@ -52,10 +128,9 @@ TEST_F(Settings, DatatypeNamesFillAllItemsWithTheirHexPrefixes) {
   load(b, "[DataTypes]\nD000=\"Floor\"\nD005=\nD010=\"  Deep Water \"\nD255=Edge\n");
   const auto& items = b.frm.lstDatatypes.items;
   ASSERT_EQ(items.size(), 256u);
-  EXPECT_EQ(items[0], "00 = Floor");
-  EXPECT_EQ(items[5], "05 = UNDEFINED");
-  EXPECT_EQ(items[10], "0A =   Deep Water ");
-  EXPECT_EQ(items[255], "FF = Edge");
+  EXPECT_EQ((std::vector{items[0], items[5], items[10], items[255]}),
+            (std::vector<std::string>{"00 = Floor", "05 = UNDEFINED", "0A =   Deep Water ",
+                                      "FF = Edge"}));
   EXPECT_EQ(b.frm.lstDatatypes.listIndex, 0);
 }
 
@@ -68,47 +143,11 @@ TEST_F(Settings, SavedValuesLoadBackAndOtherSectionsStay) {
   SaveSettings(a);
   EXPECT_NE(readText(ini()).find("\nTop=-150\n"), std::string::npos);
   EXPECT_EQ(readText(ini()).rfind("[MRU]\nTILE0=/t.prg\n", 0), 0u);
-
   App b;
   load(b, "");
-  EXPECT_EQ(b.st.WindowTop, -150);
-  EXPECT_EQ(b.st.DatatypeColor, -1);
-  EXPECT_EQ(b.st.StartupProject, "/p/a b.mwj");
-  EXPECT_EQ(b.st.StartupTileset, a.st.StartupTileset);
+  a.st.Palette = b.st.Palette;  // not a setting SaveSettings writes
+  EXPECT_EQ(loaded(b.st), loaded(a.st));
   EXPECT_EQ(b.st.TilesetMRU[0], "/t.prg");
-}
-
-TEST_F(Settings, LineFeedsOnlyOrAFileTooLongToBeOursLoadAsAnEmptyFileDoes) {
-  const auto loaded = [](const App& b) {
-    const ProgramState& s = b.st;
-    return std::make_tuple(s.AskSave, s.SelectColor, s.DatatypeColor, s.RandomFill,
-                           s.StartupProject, s.TilesDir, s.StartupTileset, s.SaveWindow,
-                           s.WindowState, s.WindowTop, s.WindowHeight, s.Palette,
-                           b.frm.lstDatatypes.items, s.ProjectMRU, s.ColormapMRU);
-  };
-  writeText(ini(), "");
-  App empty;
-  load(empty, "");
-  App feeds;
-  load(feeds, std::string(2 << 20, '\n'));
-  EXPECT_TRUE(loaded(feeds) == loaded(empty));
-
-  constexpr uint64_t kHuge = (uint64_t(1) << 32) + 5;
-  ASSERT_TRUE(writeSparse(ini(), kHuge));
-  App huge;
-  load(huge, "");
-  EXPECT_TRUE(loaded(huge) == loaded(empty));
-  SaveSettings(huge);  // neither this nor the first-run write may replace the file
-  EXPECT_EQ(QFileInfo(QString::fromStdString(ini())).size(), qint64(kHuge));
-  EXPECT_EQ(readFileHead(ini(), 4), Bytes(4, 0));
-}
-
-TEST_F(Settings, StartupPathWithALineBreakCannotInjectKeys) {
-  writeText(ini(), "[Files]\nProject=\n");
-  a.st.StartupProject = "/p/x.mwj\n[Files]\nTile=/evil.prg";
-  SaveSettings(a);
-  EXPECT_EQ(GetPrivateProfileString("Files", "Tile", "none", ini()), "");
-  EXPECT_EQ(GetPrivateProfileString("Files", "Project", "none", ini()), "");
 }
 
 }  // namespace

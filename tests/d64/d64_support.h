@@ -28,14 +28,6 @@ inline Bytes bytesAt(const Bytes& image, int track, int sector, int from, int n)
   const auto start = image.begin() + offsetOf(track, sector) + from;
   return Bytes(start, start + n);
 }
-inline Bytes bamEntry(const Bytes& image, int track) { return bytesAt(image, 18, 0, 4 * track, 4); }
-// The tracks from..to without the directory track.
-inline std::vector<int> tracks(int from, int to) {
-  std::vector<int> out;
-  for (int t = from; t <= to; ++t)
-    if (t != 18) out.push_back(t);
-  return out;
-}
 
 struct TS {
   int track, sector;
@@ -52,43 +44,6 @@ inline std::vector<TS> chainFrom(const Bytes& image, int track, int sector) {
   }
   return chain;
 }
-
-using Listed = std::tuple<int, std::string, std::string>;  // blocks, name, type
-
-// How cc1541 lists the eight art entries: it shows $C0 as "@", $DD as "]",
-// $AB and $B3 as "." and swaps the case of letters.
-inline const std::vector<Listed> kListedArt = {
-    {0, "U@@@@@@@@@@@@@@I", "del"}, {0, "] mosaicwright ]", "del"}, {0, "]exported files]", "del"},
-    {0, ".@@@@@@@@@@@@@@.", "del"}, {0, "BX by tamblix XB", "del"}, {0, "] ostrel forge ]", "del"},
-    {0, "] c64 tile maps]", "del"}, {0, "J@@@@@@@@@@@@@@K", "del"},
-};
-
-// A tool's output on a private copy of the image (cc1541 opens it for writing),
-// nothing when it fails or reports an error. A tool not installed fails the test.
-inline std::optional<std::string> runTool(const QTemporaryDir& dir, const QString& tool,
-                                          QStringList args, const std::string& image) {
-  const QString exe = QStandardPaths::findExecutable(tool);
-  if (exe.isEmpty()) {
-    ADD_FAILURE() << tool.toStdString() << " is not installed (make deps installs it)";
-    return std::nullopt;
-  }
-  writeBytes(dir.filePath("image.d64").toStdString(), readBytes(image));
-  QProcess p;
-  p.setWorkingDirectory(dir.path());
-  p.start(exe, args << dir.filePath("image.d64"));
-  if (!p.waitForFinished(-1) || p.exitStatus() != QProcess::NormalExit || p.exitCode() != 0 ||
-      p.readAllStandardError().contains("ERROR"))
-    return std::nullopt;
-  return p.readAllStandardOutput().toStdString();
-}
-
-// cc1541's -m lifts a check for one fast loader's name hashes, which has
-// nothing to do with the disk's validity.
-inline bool cc1541Validates(const std::string& image) {
-  QTemporaryDir dir;
-  return runTool(dir, "cc1541", {"-m", "-V"}, image).has_value();
-}
-
 // The bytes of the file whose chain starts at track/sector, read by the links.
 inline Bytes fileFrom(const Bytes& image, int track, int sector) {
   Bytes out;
@@ -108,11 +63,44 @@ inline Bytes entry(Bytes head, const std::string& name, uint8_t blocks) {
   head.insert(head.end(), {blocks, 0x00});
   return head;
 }
-
 template <class T>
 std::vector<T> operator+(std::vector<T> a, const std::vector<T>& b) {
   a.insert(a.end(), b.begin(), b.end());
   return a;
+}
+
+using Listed = std::tuple<int, std::string, std::string>;  // blocks, name, type
+// How cc1541 lists the eight art entries: it shows $C0 as "@", $DD as "]",
+// $AB and $B3 as "." and swaps the case of letters.
+inline const std::vector<Listed> kListedArt = {
+    {0, "U@@@@@@@@@@@@@@I", "del"}, {0, "] mosaicwright ]", "del"}, {0, "]exported files]", "del"},
+    {0, ".@@@@@@@@@@@@@@.", "del"}, {0, "BX by tamblix XB", "del"}, {0, "] ostrel forge ]", "del"},
+    {0, "] c64 tile maps]", "del"}, {0, "J@@@@@@@@@@@@@@K", "del"},
+};
+
+// A tool's output on a private copy of the image (cc1541 opens it for writing),
+// nothing when it fails or reports an error. A tool not installed fails the test.
+// cc1541's -m lifts a check for one fast loader's name hashes, which has
+// nothing to do with the disk's validity.
+inline std::optional<std::string> runTool(const QTemporaryDir& dir, const QString& tool,
+                                          QStringList args, const std::string& image) {
+  const QString exe = QStandardPaths::findExecutable(tool);
+  if (exe.isEmpty()) {
+    ADD_FAILURE() << tool.toStdString() << " is not installed (make deps installs it)";
+    return std::nullopt;
+  }
+  writeBytes(dir.filePath("image.d64").toStdString(), readBytes(image));
+  QProcess p;
+  p.setWorkingDirectory(dir.path());
+  p.start(exe, args << dir.filePath("image.d64"));
+  if (!p.waitForFinished(-1) || p.exitStatus() != QProcess::NormalExit || p.exitCode() != 0 ||
+      p.readAllStandardError().contains("ERROR"))
+    return std::nullopt;
+  return p.readAllStandardOutput().toStdString();
+}
+inline bool cc1541Validates(const std::string& image) {
+  QTemporaryDir dir;
+  return runTool(dir, "cc1541", {"-m", "-V"}, image).has_value();
 }
 
 // cc1541 must accept the image at path and list it as expected; cbmconvert must
@@ -122,15 +110,11 @@ inline void expectImage(const std::string& path, const std::string& listedName,
                         const std::vector<std::pair<std::string, Bytes>>& extracted) {
   EXPECT_TRUE(cc1541Validates(path));
   QTemporaryDir dir;
-  const std::optional<std::string> list = runTool(dir, "cc1541", {"-m"}, path);
-  EXPECT_TRUE(list);
-  static const std::regex header(R"re(^0 \x1b\[7m"(.*)" .*$)re");
-  static const std::regex entryLine(R"re(^(\d+)\s+"(.*)"\s+(\S+)\s*$)re");
-  static const std::regex freeLine(R"(^(\d+) blocks free\.$)");
-  std::istringstream lines(list.value_or(""));
-  std::string line;
+  std::istringstream lines(runTool(dir, "cc1541", {"-m"}, path).value_or(""));
+  static const std::regex header(R"re(^0 \x1b\[7m"(.*)" .*$)re"),
+      entryLine(R"re(^(\d+)\s+"(.*)"\s+(\S+)\s*$)re"), freeLine(R"(^(\d+) blocks free\.$)");
+  std::string line, name;
   std::smatch m;
-  std::string name;
   std::vector<Listed> entries;
   int freeBlocks = -1;
   while (std::getline(lines, line)) {
@@ -138,32 +122,13 @@ inline void expectImage(const std::string& path, const std::string& listedName,
     if (std::regex_match(line, m, entryLine)) entries.push_back({std::stoi(m[1]), m[2], m[3]});
     if (std::regex_match(line, m, freeLine)) freeBlocks = std::stoi(m[1]);
   }
-  EXPECT_EQ(name, listedName);
-  EXPECT_EQ(entries, listed);
-  EXPECT_EQ(freeBlocks, blocksFree);
-
+  EXPECT_EQ(std::tuple(name, entries, freeBlocks), std::tuple(listedName, listed, blocksFree));
   QTemporaryDir out;
   EXPECT_TRUE(runTool(out, "cbmconvert", {"-N", "-d"}, path));
   for (const auto& [file, bytes] : extracted) {
     const QString got = out.filePath(QString::fromStdString(file + ".prg"));
     EXPECT_TRUE(readBytes(got.toStdString()) == bytes) << got.toStdString();
   }
-}
-
-// Writes the image, then checks it as expectImage does (every program file extracted).
-inline Bytes writeChecked(const std::vector<D64Source>& sources, const std::string& diskName,
-                          const std::string& listedName, const std::vector<Listed>& listed,
-                          int blocksFree) {
-  QTemporaryDir dir;
-  const std::string path = dir.filePath("disk.d64").toStdString();
-  const D64Error e = WriteD64(path, diskName, kD64ExportDiskId, sources);
-  EXPECT_FALSE(e) << *e;
-  std::vector<std::pair<std::string, Bytes>> extracted;
-  for (size_t i = 0; i < sources.size() && i < listed.size(); ++i)
-    if (sources[i].kind == D64Source::Kind::Program)
-      extracted.push_back({std::get<1>(listed[i]), sources[i].bytes});
-  expectImage(path, listedName, listed, blocksFree, extracted);
-  return readBytes(path);
 }
 
 }  // namespace d64test

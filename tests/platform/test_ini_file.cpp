@@ -39,12 +39,9 @@ TEST_F(IniFileTest, ValuesReadTrimmedUnquotedAndInAnyLetterCase) {
     EXPECT_EQ(get(where.first, where.second), expected) << where.first << "/" << where.second;
 }
 
-TEST_F(IniFileTest, WritingCreatesTheFileWithSectionAndKey) {
+TEST_F(IniFileTest, WritingCreatesReplacesInPlaceOrAppendsAndKeepsEveryOtherLine) {
   EXPECT_TRUE(WritePrivateProfileString("A", "k", "v", ini));
   EXPECT_EQ(readText(ini), "[A]\nk=v\n");
-}
-
-TEST_F(IniFileTest, WritingReplacesInPlaceOrAppendsAndKeepsEveryOtherLine) {
   writeText(ini, "; my notes\r\n[A]\r\n  one = 1 \r\nK=old\r\n\r\n; about B\r\n[B]\r\nk=b\r\n");
   EXPECT_TRUE(WritePrivateProfileString("a", "k", "new", ini));
   EXPECT_EQ(readText(ini),
@@ -59,10 +56,10 @@ TEST_F(IniFileTest, WritingReplacesInPlaceOrAppendsAndKeepsEveryOtherLine) {
 
 TEST_F(IniFileTest, LineBreaksAnywhereAreRefusedAndNothingIsWritten) {
   writeText(ini, "[Files]\nTile=/a.prg\n");
-  EXPECT_FALSE(WritePrivateProfileString("Files", "Tile", "/x\nProject=/evil.mwj", ini));
-  EXPECT_FALSE(WritePrivateProfileString("Files", "Tile", "/x\r", ini));
-  EXPECT_FALSE(WritePrivateProfileString("Files", "Ti\nle", "v", ini));
-  EXPECT_FALSE(WritePrivateProfileString("Fi\r\nles", "Tile", "v", ini));
+  for (auto [section, key, value] : {std::tuple{"Files", "Tile", "/x\nProject=/evil.mwj"},
+                                     {"Files", "Tile", "/x\r"}, {"Files", "Ti\nle", "v"},
+                                     {"Fi\r\nles", "Tile", "v"}})
+    EXPECT_FALSE(WritePrivateProfileString(section, key, value, ini)) << section << key << value;
   EXPECT_EQ(readText(ini), "[Files]\nTile=/a.prg\n");
   const std::string fresh = dir.filePath("fresh.ini").toStdString();
   EXPECT_FALSE(WritePrivateProfileString("A", "k", "x\ny", fresh));

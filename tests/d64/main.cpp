@@ -1,11 +1,6 @@
-#include <QGuiApplication>
 #include <gtest/gtest.h>
 
-// Picture text and Qt's image codecs want a GUI application object; the
-// offscreen platform needs no display.
 int main(int argc, char** argv) {
-  qputenv("QT_QPA_PLATFORM", "offscreen");
-  QGuiApplication app(argc, argv);
   ::testing::InitGoogleTest(&argc, argv);
   return RUN_ALL_TESTS();
 }

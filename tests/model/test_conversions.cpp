@@ -4,11 +4,10 @@
 
 TEST(DigitStrings, EdgeCasesOfEachConversionAndEveryByteRoundTrips) {
   const std::pair<std::string, std::string> rows[] = {
-      {DecToBin(""), "00000000"},     {DecToBin("005"), "00000101"},
-      {DecToBin("256"), "100000000"}, {BinToDec(""), "0"},
-      {BinToDec("00000101"), "5"},    {BinToDec("1x1"), "5"},
+      {DecToBin(""), "00000000"}, {DecToBin("005"), "00000101"}, {DecToBin("256"), "100000000"},
+      {BinToDec(""), "0"},        {BinToDec("00000101"), "5"},   {BinToDec("1x1"), "5"},
       {ReverseString("10110000"), "00001101"}, {ReverseString(""), ""},
-      {ByteToBin(256), "00000000"},   {ByteToBin(300), "00101100"},
+      {ByteToBin(256), "00000000"}, {ByteToBin(300), "00101100"},
   };
   for (const auto& [got, want] : rows) EXPECT_EQ(got, want);
   EXPECT_EQ(BinToLong(""), 0);

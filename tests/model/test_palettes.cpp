@@ -15,42 +15,27 @@ class Palettes : public AppTest {
   void SetUp() override { a.st.Palette.fill(kGrey); }
 };
 
-TEST(PaletteEntry, ComponentsAreReadAndTheFirstOneOutOfRangeIsTheFault) {
-  using P = PaletteEntryParse;
-  const struct {
-    const char* text;
-    P::Fault fault;
-    int32_t colour;
-  } rows[] = {
-      {"10,20", P::None, rgb(10, 20, 20)},  // blue from the text after the last comma
-      {"1,2,3,4", P::None, rgb(1, 2, 4)},
-      {"0,300,0", P::Green, 0}, {"0,0,256", P::Blue, 0}, {"-1,300,300", P::Red, 0},
-      {"99999999999,0,0", P::Red, 0},  // must not wrap into range
-      {"0,4294967296,0", P::Green, 0}, {"128", P::Red, 0},
-  };
-  for (const auto& row : rows) {
-    const P p = parsePaletteEntry(row.text);
-    EXPECT_EQ(p.fault, row.fault) << row.text;
-    if (row.fault == P::None) {
-      EXPECT_EQ(rgb(p.red, p.green, p.blue), row.colour) << row.text;
-    }
-  }
-}
-
 TEST_F(Palettes, IniEntriesReplaceTheBuiltInOnesAndBadOnesTurnBlackWithAMessage) {
-  writeText(path("pal.ini"), "[ColorPalette]\nColor3=1,2,3\nColor5=0,300,0\nColor9=0,0,256\n"
-                             "Color14=-1,0,0\n");
-  for (int i = 0; i < 3; ++i) prompts.answerMsgBox(vbOK);
+  // Red before the first comma, green after it, blue after the last one.
+  writeText(path("pal.ini"), "[ColorPalette]\nColor0=10,20\nColor1=1,2,3,4\nColor3=1,2,3\n"
+                             "Color5=0,300,0\nColor6=0,0,256\nColor7=-1,300,300\n"
+                             "Color8=99999999999,0,0\nColor9=0,4294967296,0\nColor10=128\n");
+  for (int i = 0; i < 6; ++i) prompts.answerMsgBox(vbOK);
   LoadPaletteINI(a, path("pal.ini"));
-  ASSERT_EQ(prompts.shown().size(), 3u);
-  const char* messages[] = {"Invalid GREEN in Color5!", "Invalid BLUE in Color9!",
-                            "Invalid RED in Color14!"};
-  for (int i = 0; i < 3; ++i) EXPECT_EQ(prompts.shown()[size_t(i)].text, messages[i]);
-  EXPECT_EQ(prompts.last().title, "Palette Load Error");
+  // Out of range, however large (never wrapped into range): one message each, in entry order.
+  const std::pair<const char*, int> faults[] = {{"GREEN", 5}, {"BLUE", 6}, {"RED", 7},
+                                                {"RED", 8},   {"GREEN", 9}, {"RED", 10}};
+  ASSERT_EQ(prompts.shown().size(), 6u);
+  for (size_t i = 0; i < 6; ++i)
+    EXPECT_EQ(prompts.shown()[i].title + ": " + prompts.shown()[i].text,
+              std::string("Palette Load Error: Invalid ") + faults[i].first + " in Color" +
+                  std::to_string(faults[i].second) + "!");
   EXPECT_EQ(prompts.last().style, vbCritical);
   std::array<int32_t, 16> want = kBuiltInPalette;  // the rest stay built in
+  want[0] = rgb(10, 20, 20);
+  want[1] = rgb(1, 2, 4);
   want[3] = rgb(1, 2, 3);
-  want[5] = want[9] = want[14] = 0;
+  for (int i = 5; i <= 10; ++i) want[size_t(i)] = 0;
   EXPECT_EQ(a.st.Palette, want);
   EXPECT_EQ(a.frm.picColor, want);
   EXPECT_EQ(a.st.Palette[2], rgb(116, 67, 53));

@@ -36,15 +36,13 @@ TEST_F(RecentFiles, AddedPathMovesToTheTopTheRestShiftDownAndTheListIsWrittenAnd
     AddMRU(a, kTileset, r.path);
     EXPECT_EQ(a.st.TilesetMRU, r.after) << r.path;
     std::string file = "[MRU]\n";
-    for (int i = 0; i < 5; ++i) file += "TILE" + std::to_string(i) + "=" + r.after[size_t(i)] + "\n";
-    EXPECT_EQ(readText(ini()), r.after[0] == r.path ? file : "[MRU]\nTILE0=stale\n") << r.path;
-    for (int i = 0; i < 5; ++i) {
+    for (size_t i = 0; i < 5; ++i) {
+      file += "TILE" + std::to_string(i) + "=" + r.after[i] + "\n";
       const MenuItem& item = a.frm.menu("mnuTILEMRU(" + std::to_string(i) + ")");
-      EXPECT_EQ(item.visible, !r.after[size_t(i)].empty()) << r.path << " " << i;
-      if (item.visible) {
-        EXPECT_EQ(item.caption, r.after[size_t(i)]);
-      }
+      EXPECT_EQ(std::tuple(item.visible, item.visible ? item.caption : r.after[i]),
+                std::tuple(!r.after[i].empty(), r.after[i])) << r.path << " " << i;
     }
+    EXPECT_EQ(readText(ini()), r.after[0] == r.path ? file : "[MRU]\nTILE0=stale\n") << r.path;
     EXPECT_TRUE(shown("mnuBar11"));
   }
 }

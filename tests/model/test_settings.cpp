@@ -12,18 +12,6 @@ namespace {
 template <class T>
 std::string str(T v) { return std::to_string(v); }
 
-class Settings : public AppTest {
- protected:
-  std::string ini() const { return path("Mosaicwright.ini"); }
-  // Another program start over the given settings file (none when text is empty).
-  void load(App& b, const std::string& text) {
-    if (!text.empty()) writeText(ini(), text);
-    b.prompts = &prompts;
-    b.host = &host;  // its window stands at top 1500, left 3000, 15435 x 12000
-    LoadSettings(b);
-  }
-};
-
 // What LoadSettings sets from the four setting sections, in the file's key order.
 std::vector<std::string> loaded(const ProgramState& s) {
   std::vector<std::string> v = {
@@ -35,6 +23,17 @@ std::vector<std::string> loaded(const ProgramState& s) {
   for (int32_t colour : s.Palette) v.push_back(str(colour));
   return v;
 }
+
+// Another program start over this settings text, its window at top 1500, left 3000, 15435 x 12000.
+class Settings : public AppTest {
+ protected:
+  std::string ini() const { return path("Mosaicwright.ini"); }
+  std::vector<std::string> load(const std::string& text) {
+    writeText(ini(), text);
+    LoadSettings(a);
+    return loaded(a.st);
+  }
+};
 
 struct Key {
   std::string section, key, value;       // value: what every other load holds
@@ -51,16 +50,12 @@ std::vector<Key> settingKeys() {
       {"Defaults", "RandomFill1", "11", "75", "75", "0"},
       {"Defaults", "RandomFill2", "22", "20", "20", "0"},
       {"Defaults", "RandomFill3", "33", "5", "5", "0"},
-      {"Files", "Project", "/p.mwj", "", "", "x7"},
-      {"Files", "TilesDir", "/t/", "", "", "x7"},
-      {"Files", "MapsDir", "/m/", "", "", "x7"},
-      {"Files", "Tile", "/t.prg", "", "", "x7"},
-      {"Files", "Map", "/m.map", "", "", "x7"},
-      {"Window", "Save", "1", "0", "0", "0"},
-      {"Window", "State", "1", "2", "0", "0"},
+      {"Files", "Project", "/p", "", "", "x7"},  {"Files", "TilesDir", "/t/", "", "", "x7"},
+      {"Files", "MapsDir", "/m/", "", "", "x7"}, {"Files", "Tile", "/t.prg", "", "", "x7"},
+      {"Files", "Map", "/m.map", "", "", "x7"},  {"Window", "Save", "1", "0", "0", "0"},
+      {"Window", "State", "1", "2", "0", "0"},   // missing: maximized, empty: normal
       {"Window", "Top", "150", "1500", "0", "0"},  // missing: where the window stands
-      {"Window", "Left", "300", "3000", "0", "0"},
-      {"Window", "Width", "9000", "15435", "0", "0"},
+      {"Window", "Left", "300", "3000", "0", "0"}, {"Window", "Width", "9000", "15435", "0", "0"},
       {"Window", "Height", "6000", "12000", "0", "0"},
   };
   // A colour missing or empty keeps its built-in colour; "r,g,b" reads as 0,0,0: black.
@@ -87,9 +82,7 @@ TEST_F(Settings, EveryKeyMissingEmptyOrHoldingNoNumberLoadsItsDocumentedValue) {
       if (&k != odd) text += k.key + "=" + k.value + "\n";
       else if (form) text += k.key + "=" + *form + "\n";
     }
-    App b;
-    load(b, text);
-    return loaded(b.st);
+    return load(text);
   };
   const std::vector<std::string> complete = loadWith(nullptr, std::nullopt);
   for (size_t i = 0; i < keys.size(); ++i) {
@@ -108,46 +101,16 @@ TEST_F(Settings, EveryKeyMissingEmptyOrHoldingNoNumberLoadsItsDocumentedValue) {
 TEST_F(Settings, AnEmptyFileLineFeedsOnlyOrAFileTooLongToBeOursLoadEveryDefault) {
   std::vector<std::string> defaults;
   for (const Key& k : settingKeys()) defaults.push_back(k.missing);
+  EXPECT_EQ(load("\n"), defaults);
+  EXPECT_EQ(load(std::string(2 << 20, '\n')), defaults);
   constexpr uint64_t kHuge = (uint64_t(1) << 32) + 5;
-  for (const std::string& text : {std::string("\n"), std::string(2 << 20, '\n'), std::string()}) {
-    if (text.empty()) {
-      ASSERT_TRUE(writeSparse(ini(), kHuge));
-    }
-    App b;
-    load(b, text);
-    EXPECT_EQ(loaded(b.st), defaults) << text.size();
-    EXPECT_EQ(b.frm.lstDatatypes.items[255], "FF = UNDEFINED");
-  }
+  ASSERT_TRUE(writeSparse(ini(), kHuge));
+  LoadSettings(a);
+  EXPECT_EQ(loaded(a.st), defaults);
+  EXPECT_EQ(a.frm.lstDatatypes.items[255], "FF = UNDEFINED");
   SaveSettings(a);  // neither this nor the first-run write may replace the file
   EXPECT_EQ(QFileInfo(QString::fromStdString(ini())).size(), qint64(kHuge));
   EXPECT_EQ(readFileHead(ini(), 4), Bytes(4, 0));
-}
-
-TEST_F(Settings, DatatypeNamesFillAllItemsWithTheirHexPrefixes) {
-  App b;
-  load(b, "[DataTypes]\nD000=\"Floor\"\nD005=\nD010=\"  Deep Water \"\nD255=Edge\n");
-  const auto& items = b.frm.lstDatatypes.items;
-  ASSERT_EQ(items.size(), 256u);
-  EXPECT_EQ((std::vector{items[0], items[5], items[10], items[255]}),
-            (std::vector<std::string>{"00 = Floor", "05 = UNDEFINED", "0A =   Deep Water ",
-                                      "FF = Edge"}));
-  EXPECT_EQ(b.frm.lstDatatypes.listIndex, 0);
-}
-
-TEST_F(Settings, SavedValuesLoadBackAndOtherSectionsStay) {
-  writeText(ini(), "[MRU]\nTILE0=/t.prg\n");
-  a.st.WindowTop = -150;
-  a.st.DatatypeColor = -1;
-  a.st.StartupProject = "/p/a b.mwj";
-  a.st.StartupTileset = "/" + std::string(350, 'd') + "/t.prg";  // longer than any old limit
-  SaveSettings(a);
-  EXPECT_NE(readText(ini()).find("\nTop=-150\n"), std::string::npos);
-  EXPECT_EQ(readText(ini()).rfind("[MRU]\nTILE0=/t.prg\n", 0), 0u);
-  App b;
-  load(b, "");
-  a.st.Palette = b.st.Palette;  // not a setting SaveSettings writes
-  EXPECT_EQ(loaded(b.st), loaded(a.st));
-  EXPECT_EQ(b.st.TilesetMRU[0], "/t.prg");
 }
 
 }  // namespace

@@ -1,10 +1,7 @@
-#include <QFileInfo>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 
 #include "platform/IniFile.h"
-#include "platform/FileAccess.h"
-#include "support/DocumentFilesHelpers.h"
 #include "support/TestFiles.h"
 
 namespace {
@@ -39,21 +36,6 @@ TEST_F(IniFileTest, ValuesReadTrimmedUnquotedAndInAnyLetterCase) {
     EXPECT_EQ(get(where.first, where.second), expected) << where.first << "/" << where.second;
 }
 
-TEST_F(IniFileTest, WritingCreatesReplacesInPlaceOrAppendsAndKeepsEveryOtherLine) {
-  EXPECT_TRUE(WritePrivateProfileString("A", "k", "v", ini));
-  EXPECT_EQ(readText(ini), "[A]\nk=v\n");
-  writeText(ini, "; my notes\r\n[A]\r\n  one = 1 \r\nK=old\r\n\r\n; about B\r\n[B]\r\nk=b\r\n");
-  EXPECT_TRUE(WritePrivateProfileString("a", "k", "new", ini));
-  EXPECT_EQ(readText(ini),
-            "; my notes\r\n[A]\r\n  one = 1 \r\nk=new\r\n\r\n; about B\r\n[B]\r\nk=b\r\n");
-  EXPECT_TRUE(WritePrivateProfileString("A", "z", "3", ini));
-  EXPECT_TRUE(WritePrivateProfileString("C", "c", "", ini));
-  EXPECT_EQ(readText(ini),
-            "; my notes\r\n[A]\r\n  one = 1 \r\nk=new\r\nz=3\r\n\r\n; about B\r\n[B]\r\nk=b\r\n"
-            "\r\n[C]\r\nc=\r\n");
-  EXPECT_EQ(get("C", "c"), "");
-}
-
 TEST_F(IniFileTest, LineBreaksAnywhereAreRefusedAndNothingIsWritten) {
   writeText(ini, "[Files]\nTile=/a.prg\n");
   for (auto [section, key, value] : {std::tuple{"Files", "Tile", "/x\nProject=/evil.mwj"},
@@ -61,22 +43,10 @@ TEST_F(IniFileTest, LineBreaksAnywhereAreRefusedAndNothingIsWritten) {
                                      {"Fi\r\nles", "Tile", "v"}})
     EXPECT_FALSE(WritePrivateProfileString(section, key, value, ini)) << section << key << value;
   EXPECT_EQ(readText(ini), "[Files]\nTile=/a.prg\n");
-  const std::string fresh = dir.filePath("fresh.ini").toStdString();
-  EXPECT_FALSE(WritePrivateProfileString("A", "k", "x\ny", fresh));
-  EXPECT_FALSE(QFile::exists(QString::fromStdString(fresh)));
   // In a batch the refused key is left out and the others are still written.
   EXPECT_FALSE(WritePrivateProfileStrings(
       {{"Files", "Map", "/m.prg"}, {"Files", "Tile", "/x\ny"}, {"Window", "Save", "True"}}, ini));
   EXPECT_EQ(readText(ini), "[Files]\nTile=/a.prg\nMap=/m.prg\n\n[Window]\nSave=True\n");
-}
-
-TEST_F(IniFileTest, AFileTooLongToBeOursReadsAsMissingAndIsNeverWrittenOver) {
-  const Bytes head{'[', 'A', ']', '\n', 'k', '=', 'v', '\n'};
-  ASSERT_TRUE(writeSparse(ini, kIniFileLimit + 1, head));
-  EXPECT_EQ(get("A", "k"), "dflt");
-  EXPECT_FALSE(WritePrivateProfileString("A", "k", "w", ini));
-  EXPECT_EQ(QFileInfo(QString::fromStdString(ini)).size(), qint64(kIniFileLimit + 1));
-  EXPECT_EQ(readFileHead(ini, head.size()), head);
 }
 
 }  // namespace

@@ -16,12 +16,12 @@ TEST(NumericText, TiesRoundToTheEvenNumberAndHugeNumbersClampInsteadOfWrapping) 
   const std::pair<double, int64_t> rows[] = {
       {40.5, 40}, {41.5, 42}, {-2.5, -2}, {-3.5, -4}, {0.49, 0}, {0.51, 1}};
   for (const auto& [v, rounded] : rows) EXPECT_EQ(RoundHalfEven(v), rounded) << v;
-  const std::pair<std::string, int64_t> shorts[] = {
-      {"40.5", 40}, {"40000", 32767}, {"-40000", -32768}, {"65536", 32767}};  // not 0
-  for (const auto& [text, v] : shorts) EXPECT_EQ(ValShort(text), v) << text;
-  const std::pair<std::string, int64_t> longs[] = {{"41.5", 42},
-                                                   {"4294967296", 2147483647},
-                                                   {"-99999999999999999999999", -2147483648},
-                                                   {std::string(400, '9'), 2147483647}};
-  for (const auto& [text, v] : longs) EXPECT_EQ(ValLong(text), v) << text;
+  const std::tuple<std::string, int64_t, int64_t> texts[] = {  // as 16 and as 32 bits
+      {"40.5", 40, 40}, {"41.5", 42, 42}, {"65536", 32767, 65536}, {"-40000", -32768, -40000},
+      {"4294967296", 32767, 2147483647}, {std::string(400, '9'), 32767, 2147483647},
+      {"-99999999999999999999999", -32768, -2147483648}};
+  for (const auto& [text, v16, v32] : texts) {
+    EXPECT_EQ(ValShort(text), v16) << text;
+    EXPECT_EQ(ValLong(text), v32) << text;
+  }
 }

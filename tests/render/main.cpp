@@ -1,8 +1,7 @@
 #include <QGuiApplication>
 #include <gtest/gtest.h>
 
-// Picture text and Qt's image codecs want a GUI application object; the
-// offscreen platform needs no display.
+// The map labels are printed with a font, which wants a GUI application (offscreen: no display).
 int main(int argc, char** argv) {
   qputenv("QT_QPA_PLATFORM", "offscreen");
   QGuiApplication app(argc, argv);

@@ -8,14 +8,10 @@
 namespace {
 
 // A palette whose 16 entries all differ, so a pixel's colour names its index.
-constexpr std::array<int32_t, 16> kPal = {
-    0x000000, 0xFFFFFF, 0x2B3768, 0xB2A470, 0x863D6F, 0x438D58, 0x792835, 0x6FC7B8,
-    0x254F6F, 0x003943, 0x59679A, 0x444444, 0x6C6C6C, 0x84D29A, 0xB55E6C, 0x959595};
-constexpr int32_t kGreen = 0x438D58, kCyan = 0x6FC7B8;
-
+constexpr int32_t kGreen = 0x050505 * 5, kCyan = 0x050505 * 7;
 std::unique_ptr<App> makeApp() {
   auto a = std::make_unique<App>();
-  a->st.Palette = kPal;
+  for (int i = 0; i < 16; ++i) a->st.Palette[size_t(i)] = 0x050505 * i;
   a->st.TileBytes.assign(2048, 0);
   return a;
 }

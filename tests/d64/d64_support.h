@@ -29,7 +29,7 @@ inline Bytes bytesAt(const Bytes& image, int track, int sector, int from, int n)
   return Bytes(start, start + n);
 }
 
-struct TS {
+struct TS {  // a block's track and sector
   int track, sector;
   bool operator==(const TS&) const = default;
 };
@@ -80,8 +80,6 @@ inline const std::vector<Listed> kListedArt = {
 
 // A tool's output on a private copy of the image (cc1541 opens it for writing),
 // nothing when it fails or reports an error. A tool not installed fails the test.
-// cc1541's -m lifts a check for one fast loader's name hashes, which has
-// nothing to do with the disk's validity.
 inline std::optional<std::string> runTool(const QTemporaryDir& dir, const QString& tool,
                                           QStringList args, const std::string& image) {
   const QString exe = QStandardPaths::findExecutable(tool);
@@ -98,6 +96,7 @@ inline std::optional<std::string> runTool(const QTemporaryDir& dir, const QStrin
     return std::nullopt;
   return p.readAllStandardOutput().toStdString();
 }
+// -m lifts a check of one fast loader's name hashes, which is no matter of validity.
 inline bool cc1541Validates(const std::string& image) {
   QTemporaryDir dir;
   return runTool(dir, "cc1541", {"-m", "-V"}, image).has_value();

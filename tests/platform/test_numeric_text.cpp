@@ -4,10 +4,9 @@
 
 TEST(NumericText, TheLeadingDecimalOrAmpersandHNumberCountsAndNothingElse) {
   const std::pair<const char*, double> rows[] = {
-      {"75", 75},        {"  -12.25xyz", -12.25}, {".5", 0.5},   {"10,20", 10},
-      {"", 0},           {"abc", 0},              {"-", 0},      {"x12", 0},
-      {"&Hff", 255},     {"&h0A", 10},            {"&H", 0},     {"&H1g", 1},
-      {"&HFF8000", 16744448}, {"&Hzz", 0},  {"1e999", 1},  // no exponent: the number is 1
+      {"75", 75}, {"  -12.25xyz", -12.25}, {".5", 0.5}, {"10,20", 10}, {"", 0}, {"abc", 0},
+      {"-", 0},   {"x12", 0}, {"&Hff", 255}, {"&h0A", 10}, {"&H", 0}, {"&H1g", 1}, {"&Hzz", 0},
+      {"&HFF8000", 16744448}, {"1e999", 1},  // no exponent: the number is 1
   };
   for (const auto& [text, value] : rows) EXPECT_DOUBLE_EQ(Val(text), value) << text;
 }

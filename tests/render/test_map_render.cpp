@@ -32,24 +32,17 @@ bool showsTile(const Picture& map, int px, int py, int t) {
 
 }  // namespace
 
-TEST(MapRedraw, EveryCellShowsTheSheetBlockOfItsTile) {
+TEST(MapRedraw, CellsShowTheirTilesAndNonZeroDatatypesTwoHexDigitsUntilTheNextRedraw) {
   auto a = makeApp();
   a->st.DatamapAt(3, 2) = 255;
   a->st.DatamapAt(255, 127) = 200;
-  RedrawMap(*a);
-  const Picture& m = a->frm.picMap;
-  EXPECT_TRUE(showsTile(m, 48, 32, 255));  // from (496, 112) of the sheet
-  EXPECT_TRUE(showsTile(m, 16 * 255, 16 * 127, 200));
-}
-
-TEST(DatatypeOverlay, NonZeroValuesAreLabelledInTwoHexDigitsUntilTheCellIsRedrawn) {
-  auto a = makeApp();
   a->st.DatamapAt(1, 0) = 77;
   a->st.DatatypeAt(1, 0) = 10;
   a->st.DatatypeAt(2, 0) = 255;
   RedrawMap(*a);
+  EXPECT_TRUE(showsTile(a->frm.picMap, 48, 32, 255));  // from (496, 112) of the sheet
+  EXPECT_TRUE(showsTile(a->frm.picMap, 16 * 255, 16 * 127, 200));
   DrawDatatypeOverlay(*a);
-  EXPECT_EQ(a->frm.picMapForeColor, kLabel);
   // The same texts printed by hand onto the plain tiles; cell 0 holds 0 and gets none.
   for (auto [cell, tile, text] : {std::tuple{0, 0, ""}, {1, 77, "0A"}, {2, 0, "FF"}}) {
     Picture expected(16, 16);

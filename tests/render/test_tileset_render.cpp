@@ -7,14 +7,7 @@
 
 namespace {
 
-// A palette whose 16 entries all differ, so a pixel's colour names its index.
 constexpr int32_t kGreen = 0x050505 * 5, kCyan = 0x050505 * 7;
-std::unique_ptr<App> makeApp() {
-  auto a = std::make_unique<App>();
-  for (int i = 0; i < 16; ++i) a->st.Palette[size_t(i)] = 0x050505 * i;
-  a->st.TileBytes.assign(2048, 0);
-  return a;
-}
 
 // A strip of pixels, row by row: 'x' for `ink`, '.' for the black background.
 std::string strip(const Picture& p, int x0, int y0, int w, int h, int32_t ink) {
@@ -29,7 +22,9 @@ std::string strip(const Picture& p, int x0, int y0, int w, int h, int32_t ink) {
 }  // namespace
 
 TEST(TilesetImage, SetBitsShowInTheLowNibblesColourAndTheSheetDoublesEveryPixel) {
-  auto a = makeApp();
+  auto a = std::make_unique<App>();
+  for (int i = 0; i < 16; ++i) a->st.Palette[size_t(i)] = 0x050505 * i;  // a colour names its index
+  a->st.TileBytes.assign(2048, 0);
   a->st.TileBytes[8 * 33] = 0x81;  // tile 33 sits at (8, 8)
   a->st.TileBytes[8 * 33 + 1] = 0x3C;
   a->st.TileBytes[8 * 34] = a->st.TileBytes[8 * 35] = 0xFF;

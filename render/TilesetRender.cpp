@@ -73,15 +73,6 @@ void RenderTileset(App& a) {
   sheet.scaledCopyFrom(data, 0, 0, sheet.width(), sheet.height());
 }
 
-std::string TilesetToBits(App& a) {
-  const int32_t back = background(a.st);
-  std::string bits(size_t(kTiles) * 64, '0');
-  forEachTilePixel(a.frm.picTileData, [&](int i, int32_t c) {
-    if (c != back) bits[size_t(i)] = '1';
-  });
-  return bits;
-}
-
 Bytes TilesetToBytes(App& a) { return tileBytesOf(a.frm.picTileData, background(a.st)); }
 
 Bytes SheetToBytes(const App& a) {

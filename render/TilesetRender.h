@@ -13,9 +13,8 @@ void ClearTilePicture(App& a, Picture& picture);
 // Redraws picTileData (1:1) and the 2x tile sheet picTileView from TileBytes,
 // Colormap and Palette. Does nothing while a .bmp tileset is loaded.
 void RenderTileset(App& a);
-// The 16384 bit characters of picTileData: "0" where a pixel equals Palette(0).
-std::string TilesetToBits(App& a);
-// The same as 2048 tile bytes, without the text detour.
+// The 2048 tile bytes picTileData shows: a bit is 0 where the pixel equals
+// Palette(0), tile by tile, row by row, leftmost pixel in bit 7.
 Bytes TilesetToBytes(App& a);
 // The tile bytes the 2x sheet shows, tiles stamped onto it included, read
 // through a halved copy so that picTileData stays as it is.

@@ -1,5 +1,6 @@
-#include <QGuiApplication>
 #include <gtest/gtest.h>
+
+#include <QGuiApplication>
 
 // Picture text and Qt's image codecs want a GUI application object; the
 // offscreen platform needs no display.

@@ -3,7 +3,7 @@
 namespace {
 class Startup : public AppTest {
  protected:
-  // Another start over this settings file; prompts and host record only what it does.
+  // A start over this settings file; prompts and host record only what it does.
   void startOver(const std::string& ini, const std::string& commandLine = "") {
     writeText(path("Mosaicwright.ini"), ini);
     prompts.clearShown();
@@ -23,6 +23,7 @@ TEST_F(Startup, FirstRunShowsBlankDocumentsAndWritesTheSettingsFile) {
             (std::vector<std::string>{"MWRT.Blank.PRG", "TYPE.Blank.PRG", "TILE.Blank.PRG",
                                       "CMAP.Blank.PRG", "Project - Blank.mwj", "(256x128)", "X = 1",
                                       "Y = 1"}));
+  EXPECT_TRUE(prompts.shown().empty());
   EXPECT_EQ(readText(path("Mosaicwright.ini")),
             "[Defaults]\nAskSave=False\nSelectColor=16744448\nDatatypeColor=65535\n"
             "RandomFill1=75\nRandomFill2=20\nRandomFill3=5\n\n"
@@ -33,44 +34,13 @@ TEST_F(Startup, FirstRunShowsBlankDocumentsAndWritesTheSettingsFile) {
             "Color7=191,205,122\nColor8=123,91,47\nColor9=79,69,0\nColor10=163,144,101\n"
             "Color11=80,80,80\nColor12=120,120,120\nColor13=164,215,142\n"
             "Color14=120,106,189\nColor15=159,159,159\n");
-}
-
-TEST_F(Startup, TilePicturesStartInTheBackgroundColour) {
-  writeText(path("Mosaicwright.ini"), "[ColorPalette]\nColor0=10,20,30\n");
-  startUp();
+  // The tile pictures start in the background colour of the palette read.
+  startOver("[ColorPalette]\nColor0=10,20,30\n");
   EXPECT_EQ(a.frm.picTileView.pixel(511, 127), 10 + 20 * 256 + 30 * 65536);
   EXPECT_EQ(a.st.TilePixels[63], 10 + 20 * 256 + 30 * 65536);
 }
 
-TEST_F(Startup, MissingStartupFilesAreReportedTheDatamapOnlyWhenBothAre) {
-  const std::string tile = "Tile=" + path("gone.prg"), map = "\nMap=" + path("gone.map");
-  for (auto [files, gone] : {std::pair{tile, "Tileset file (" + path("gone.prg")},
-                             std::pair{tile + map, "Datamap file (" + path("gone.map")}}) {
-    prompts.answerMsgBox(vbOK);
-    startOver("[Files]\n" + files + "\n");
-    ASSERT_EQ(prompts.shown().size(), 1u);
-    EXPECT_EQ(prompts.last().text, "Default " + gone + ") NOT FOUND!");
-    EXPECT_EQ(prompts.last().title, "Default Load Error");
-    EXPECT_EQ(prompts.last().style, 16);
-  }
-}
-
-TEST_F(Startup, OnlyAProjectOnTheCommandLineIsOpened) {
-  // A project named there replaces the start-up tileset, and so its message;
-  // one that does not exist is reported and ties the program to nothing.
-  using Case = std::pair<const char*, bool>;  // command line, a project opened
-  for (auto [arg, project] : {Case{"a.mwj", true}, Case{"A.MWJ", true}, Case{"\"a.Mwj\"", true},
-                              Case{"a.mwjx", false}, Case{"a.txt", false}, Case{"j", false}}) {
-    prompts.answerMsgBox(vbOK);
-    startOver("[Files]\nTile=" + path("gone.prg") + "\n", arg);
-    ASSERT_EQ(prompts.shown().size(), 1u) << arg;
-    EXPECT_EQ(prompts.last().title, project ? "Project Load Error" : "Default Load Error") << arg;
-    EXPECT_EQ(a.st.ProjectName, "Blank.mwj") << arg;
-    EXPECT_FALSE(a.st.ProjectHasFile) << arg;
-  }
-}
-
-TEST_F(Startup, WindowStateIsRestoredOnlyAsTheWindowCanTakeIt) {
+TEST_F(Startup, AStoredWindowStateIsRestoredOnlyAsTheWindowCanTakeIt) {
   using Case = std::tuple<int, int, bool>;  // stored state, state applied, geometry too
   for (auto [stored, state, geometry] :
        {Case{0, 0, true}, {1, 1, false}, {2, 2, false}, {5, 0, true}, {-1, 0, true}}) {
@@ -78,9 +48,8 @@ TEST_F(Startup, WindowStateIsRestoredOnlyAsTheWindowCanTakeIt) {
               "\nTop=150\nLeft=300\nWidth=9000\nHeight=6000\n");
     ASSERT_EQ(host.applied.size(), 1u) << stored;
     const WindowPlacement& p = host.applied[0].first;
-    EXPECT_EQ(p.state, state) << stored;
+    EXPECT_EQ(std::vector<int32_t>({p.state, p.top, p.left, p.width, p.height}),
+              std::vector<int32_t>({state, 150, 300, 9000, 6000}));
     EXPECT_EQ(host.applied[0].second, geometry) << stored;
-    EXPECT_EQ(std::vector<int32_t>({p.top, p.left, p.width, p.height}),
-              std::vector<int32_t>({150, 300, 9000, 6000}));
   }
 }

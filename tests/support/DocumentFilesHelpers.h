@@ -1,18 +1,14 @@
 #pragma once
 #include <fcntl.h>
-#include <pthread.h>
+#include <gtest/gtest.h>
 #include <signal.h>
 #include <sys/resource.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
-#include <QtGlobal>
-#include <gtest/gtest.h>
-#include <algorithm>
 #include <atomic>
-#include <cstdio>
 #include <cstdint>
-#include <random>
+#include <cstdio>
 #include <string>
 #include <thread>
 #include <vector>
@@ -22,10 +18,9 @@ inline std::string fixturePath(const std::string& name) {
   return std::string(MW_FIXTURES) + "/" + name;
 }
 
-// A named pipe with a writer on the other end. A reader that wrongly opens it
-// gets "abc" and the end of the data, as often as it opens it, so its test
-// fails instead of hanging; a refused pipe leaves the writer waiting until it
-// is let go here.
+// A named pipe with a writer on the other end: a reader that wrongly opens it
+// gets "abc" and the end of the data each time, so its test fails instead of
+// hanging; a refused pipe leaves the writer waiting until it is let go here.
 class FifoWithWriter {
  public:
   explicit FifoWithWriter(std::string path) : path_(std::move(path)) {
@@ -102,36 +97,4 @@ inline uint64_t bytesReadSoFar() {
   unsigned long long rchar = 0;
   if (n <= 0 || std::sscanf(text, "rchar: %llu", &rchar) != 1) ADD_FAILURE() << "no /proc/self/io";
   return rchar;
-}
-
-// Qt's image reader warns about every broken header; thousands of lines of it
-// would only hide a real failure.
-struct QuietQt {
-  QtMessageHandler previous =
-      qInstallMessageHandler([](QtMsgType, const QMessageLogContext&, const QString&) {});
-  ~QuietQt() { qInstallMessageHandler(previous); }
-};
-
-inline std::vector<uint8_t> randomBytes(std::mt19937& rng, size_t n) {
-  std::vector<uint8_t> b(n);
-  for (auto& v : b) v = uint8_t(rng());
-  return b;
-}
-
-// Overwrites a few bytes (mostly in the first 80, where the headers are),
-// truncates, or extends a valid file.
-inline std::vector<uint8_t> mutate(std::mt19937& rng, std::vector<uint8_t> b) {
-  if (b.empty()) return b;
-  switch (rng() % 4) {
-    case 0:
-      for (int i = 0, n = 1 + int(rng() % 4); i < n; ++i)
-        b[rng() % std::min<size_t>(b.size(), 80)] = uint8_t(rng());
-      break;
-    case 1:
-      for (int i = 0, n = 1 + int(rng() % 8); i < n; ++i) b[rng() % b.size()] = uint8_t(rng());
-      break;
-    case 2: b.resize(rng() % b.size()); break;
-    default: b.resize(b.size() + 1 + rng() % 5000, uint8_t(rng())); break;
-  }
-  return b;
 }

@@ -1,9 +1,4 @@
 #pragma once
-#include <functional>
-#include <string>
-#include <utility>
-#include <vector>
-
 #include "editor/logic/StartUp.h"
 #include "model/App.h"
 #include "support/ScriptedPrompts.h"
@@ -15,16 +10,13 @@ class RecordingHost : public WindowHost {
  public:
   WindowPlacement current{1500, 3000, 15435, 12000, 0};
   std::vector<std::pair<WindowPlacement, bool>> applied;
-  std::vector<std::string> urls, popups;
   std::function<void()> mapSizeDialog;  // what "the user" does in frmMapSize
   int doEvents = 0;
 
   void DoEvents() override { ++doEvents; }
-  void ShowPopupMenu(const std::string& name) override { popups.push_back(name); }
   void ShowMapSizeDialog() override {
     if (mapSizeDialog) mapSizeDialog();
   }
-  void OpenUrl(const std::string& url) override { urls.push_back(url); }
   WindowPlacement CurrentPlacement() const override { return current; }
   void ApplyPlacement(const WindowPlacement& p, bool geometryToo) override {
     applied.push_back({p, geometryToo});

@@ -1,8 +1,9 @@
 #pragma once
+#include <gtest/gtest.h>
+
 #include <QFile>
 #include <QTemporaryDir>
 #include <cstdint>
-#include <gtest/gtest.h>
 #include <string>
 #include <vector>
 

@@ -1,28 +1,78 @@
 #pragma once
+#include <QDir>
 #include <array>
 
+#include "editor/logic/DocumentFiles.h"
 #include "editor/logic/MapEditing.h"
 #include "editor/logic/TileSheet.h"
+#include "model/DocumentLabel.h"
+#include "model/Formats.h"
 #include "platform/Color.h"
 #include "render/MapRender.h"
+#include "support/DocumentFilesHelpers.h"
 #include "support/TestApp.h"
+
+// Every document's bytes, name, path, has-file flag, label and recent list,
+// the tile selection and the sheet: what a refusal or a failed write keeps.
+// Compare with EXPECT_TRUE(everything(a) == before).
+inline auto everything(App& a) {
+  std::vector<std::string> ids;
+  for (int k = kProject; k <= kColormap; ++k) {
+    const DocIdentity id = Identity(a.st, k);
+    const Label& l = DocumentLabel(a.frm, k);
+    ids.insert(ids.end(), {id.name, id.path, id.hasFile ? "tied" : "", l.caption, l.tooltip});
+    ids.insert(ids.end(), id.mru.begin(), id.mru.end());
+  }
+  const ProgramState& s = a.st;
+  return std::make_tuple(ids, s.Datamap, s.DatatypeMap, s.Colormap, s.TileBytes, s.LoadAddrLo,
+                         s.LoadAddrHi, s.MapWidth, s.MapHeight, TileUnder(a.frm.shpTileSelected),
+                         a.frm.Frame1.enabled, a.frm.picTileView.image());
+}
+
+inline Bytes padded(Bytes head, size_t size, uint8_t fill) {
+  head.resize(size, fill);
+  return head;
+}
+
+// A .prg tileset whose bytes differ from tile to tile and from row to row.
+inline Bytes prgTileset(uint8_t lo, uint8_t hi) {
+  Bytes b{lo, hi};
+  for (int i = 0; i < 2048; ++i) b.push_back(uint8_t((i * 37 + i / 8) % 256));
+  return b;
+}
+
+// The started program; open() loads a document of every kind from files.
+class Started : public AppTest {
+ protected:
+  Started() { startUp(); }
+  void open() {  // a 40 x 25 map, cell i holding i mod 251
+    writeBytes(path("t.prg"), prgTileset(0x00, 0x30));
+    LoadTileset(a, path("t.prg"));
+    Bytes map{0x00, 0x40, 40, 25};
+    for (int i = 0; i < 32768; ++i) map.push_back(uint8_t(i % 251));
+    writeBytes(path("m.map"), map);
+    LoadDatamap(a, path("m.map"));
+    writeBytes(path("c.prg"), Bytes(258, 0x06));
+    LoadColormap(a, path("c.prg"));
+    writeBytes(path("d.prg"), Bytes(32768, 0x04));
+    LoadDatatype(a, path("d.prg"));
+  }
+  void mkdir(const std::string& name) { QDir().mkpath(QString::fromStdString(path(name))); }
+};
 
 // Pixel (x, y) of tile t on the sheet: every pixel of every tile differs, so a
 // pixel on the map names the tile and the place inside it that it came from.
 inline int32_t SheetColor(int tile, int x, int y) { return RGBColor(tile, 16 * x + 8, 16 * y + 8); }
-
 inline float Mid(int cell) { return float(16 * cell + 7); }
 
-using MouseHandler = void (*)(App&, int, int, float, float);
-using View = std::array<MouseHandler, 3>;  // move, down, up
+using View = std::array<void (*)(App&, int, int, float, float), 3>;  // move, down, up
 inline const View kMap{picMap_MouseMove, picMap_MouseDown, picMap_MouseUp};
 inline const View kSheet{picTileView_MouseMove, picTileView_MouseDown, picTileView_MouseUp};
 
 // A 256 x 128 map of tile 0 over a sheet of distinguishable tiles, tile 0 the brush.
-class MapTest : public AppTest {
+class MapTest : public Started {
  protected:
   MapTest() {
-    startUp();
     for (int t = 0; t < 256; ++t)
       for (int y = 0; y < 16; ++y)
         for (int x = 0; x < 16; ++x)

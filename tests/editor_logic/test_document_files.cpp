@@ -1,0 +1,133 @@
+#include "logic_fixture.h"
+
+// Every format through its loader and saver byte for byte, and files that
+// cannot be read or are damaged: every refusal says so and leaves every open
+// document as it was.
+
+using DocumentFiles = Started;
+using Loader = void (*)(App&, const std::string&);
+static const std::pair<Loader, std::string> kLoaders[] = {{LoadTileset, "Tileset"},
+                                                          {LoadDatamap, "Datamap"},
+                                                          {LoadColormap, "Colormap"},
+                                                          {LoadDatatype, "Datatype"}};
+
+TEST_F(DocumentFiles, TilesetsSaveByteExactAsPrgAndChrAndAnUnsetLoadAddressAs7000) {
+  writeBytes(path("long.chr"), padded(Bytes(2048, 0x81), 4096, 0x18));
+  LoadTileset(a, path("long.chr"));  // its first 256 tiles
+  ASSERT_TRUE(SaveTileset(a, path("t.prg")));
+  EXPECT_EQ(readBytes(path("t.prg")), padded({0x00, 0x70}, 2050, 0x81));
+
+  writeBytes(path("in.prg"), prgTileset(0x00, 0x30));
+  LoadTileset(a, path("in.prg"));
+  // Byte 1 (tile 0, row 1) is 37 = 00100101: pixel 2 set, pixel 1 clear.
+  EXPECT_EQ(a.frm.picTileView.pixel(4, 2), a.st.Palette[1]);
+  EXPECT_EQ(a.frm.picTileView.pixel(2, 2), a.st.Palette[0]);
+  // Saved from the sheet, so everything the sheet shows must come back as bytes.
+  ASSERT_TRUE(SaveTileset(a, path("out.prg")));
+  const Bytes prg = readBytes(path("out.prg"));
+  EXPECT_EQ(Bytes(prg.begin(), prg.begin() + 5), (Bytes{0x00, 0x30, 0x00, 0x25, 0x4A}));
+  EXPECT_EQ(prg, prgTileset(0x00, 0x30));
+  ASSERT_TRUE(SaveTileset(a, path("out.chr")));
+  EXPECT_EQ(readBytes(path("out.chr")), Bytes(prg.begin() + 2, prg.end()));
+}
+
+TEST_F(DocumentFiles, ABitmapSheetLocksTileEditingAndOursIs24BitAndReadsBack) {
+  prompts.answerMsgBox(vbOK);
+  LoadTileset(a, fixturePath("sheet-8bit-topdown.bmp"));
+  EXPECT_EQ(prompts.lastMessage(), "BMP Tilesets | Tileset Editing and Palette Changes Disabled!");
+  EXPECT_FALSE(a.frm.Frame1.enabled || a.frm.menu("mnuLoadPalette").enabled);
+  open();
+  const QImage sheet = a.frm.picTileView.image();
+  ASSERT_TRUE(SaveTileset(a, path("own.bmp")));
+  const Bytes file = readBytes(path("own.bmp"));
+  EXPECT_EQ(Bytes(file.begin() + 18, file.begin() + 30),
+            (Bytes{0x00, 0x02, 0, 0, 0x80, 0, 0, 0, 1, 0, 24, 0}));  // 512 x 128, 24 bits
+  LoadTileset(a, path("t.prg"));
+  prompts.answerMsgBox(vbOK);
+  LoadTileset(a, path("own.bmp"));
+  EXPECT_TRUE(a.frm.picTileView.image() == sheet);
+}
+
+TEST_F(DocumentFiles, ADatamapKeepsItsCellsOutsideTheMapAndAColormapSavesColourZeroAsOne) {
+  open();                                    // m.map: 40 x 25, cell i holding i mod 251
+  EXPECT_EQ(a.st.DatamapAt(200, 100), 198);  // 25800 mod 251, far outside the map
+  writeBytes(path("old.map"), Bytes(40000, 0xEE));
+  ASSERT_TRUE(SaveDatamap(a, path("old.map")));
+  EXPECT_EQ(readBytes(path("old.map")), readBytes(path("m.map")));  // 32772 bytes
+  Bytes colours(262, 0x03);
+  colours[0] = colours[7] = 0x00;  // no colour in the load address; tile 5 in colour 0
+  writeBytes(path("long.prg"), colours);
+  LoadColormap(a, path("long.prg"));
+  EXPECT_EQ(a.frm.picTileView.pixel(4, 2), a.st.Palette[3]);  // a set pixel of tile 0
+  ASSERT_TRUE(SaveColormap(a, path("back.prg")));
+  EXPECT_EQ(readBytes(path("back.prg")), padded({0, 3, 3, 3, 3, 3, 3, 1}, 258, 3));
+}
+
+TEST_F(DocumentFiles, RefusedFilesSayWhyAndChangeNothing) {
+  open();
+  mkdir("folder.prg");
+  FifoWithWriter pipe(path("pipe.prg"));
+  ASSERT_TRUE(pipe.ok());
+  writeBytes(path("s.map"), Bytes{0x00, 0x40, 40});
+  writeBytes(path("a.txt"), prgTileset(0x00, 0x30));
+  writeBytes(path("f.bmp"), prgTileset(0x42, 0x4D));  // starts "BM", the rest is no bitmap
+  writeBytes(path("bad.prg"), Bytes(257, 0x05));
+  const auto in = [&](const std::string& name) { return " (" + path(name) + ")"; };
+  std::vector<std::tuple<Loader, std::string, std::string>> refusals = {
+      {LoadDatamap, path("s.map"), "Datamap Load Error | Invalid Datamap File" + in("s.map") + "!"},
+      {LoadTileset, path("a.txt"),
+       "Tileset Load Error | Invalid Tileset Type" + in("a.txt") + " must be (PRG, CHR or BMP)"},
+      {LoadTileset, fixturePath("sheet-256x64.bmp"),
+       "Tileset Load Error | Invalid Tileset Size (256 x 64) must be (512 x 128)"},
+      {LoadTileset, path("f.bmp"), "Tileset Load Error | Invalid BITMAP File" + in("f.bmp") + "!"},
+      {LoadColormap, path("bad.prg"),
+       "Colormap Load Error | Invalid Colormap Size (257) must be (258 or 262)"}};
+  for (const auto& [load, kind] : kLoaders)
+    for (const std::string name : {"missing.prg", "folder.prg", "pipe.prg"})
+      refusals.emplace_back(load, path(name),
+                            kind + " Load Error | Cannot read " + kind + " file" + in(name) + "!");
+  const auto before = everything(a);
+  for (const auto& [load, file, message] : refusals) {
+    prompts.clearShown();
+    prompts.answerMsgBox(vbOK);
+    load(a, file);
+    ASSERT_EQ(prompts.shown().size(), 1u) << file;
+    EXPECT_EQ(prompts.lastMessage(), message);
+    EXPECT_EQ(prompts.last().style, vbCritical) << file;
+    EXPECT_TRUE(everything(a) == before) << file;
+  }
+}
+
+TEST_F(DocumentFiles, HugeFilesAreReadOnlyAsFarAsTheirFormatReaches) {
+  open();
+  constexpr uint64_t kHuge = (uint64_t(1) << 32) + 258;  // cut to 32 bits: a colormap's size
+  for (const char* name : {"huge.prg", "huge.chr", "huge.bmp", "huge.map", "huge.typ", "huge.cmp"})
+    ASSERT_TRUE(writeSparse(path(name), kHuge));
+  ASSERT_TRUE(
+      writeSparse(path("sheet.bmp"), kHuge, readBytes(fixturePath("sheet-8bit-bottomup.bmp"))));
+  const std::tuple<Loader, std::string, uint64_t, std::string> rows[] = {
+      // reads at most, shows
+      {LoadTileset, "huge.prg", 2050, ""},
+      {LoadTileset, "huge.chr", 2048, ""},
+      {LoadTileset, "huge.bmp", kTilesheetBmpMaxBytes,
+       "Tileset Load Error | Invalid BITMAP File (" + path("huge.bmp") + ")!"},
+      {LoadTileset, "sheet.bmp", kTilesheetBmpMaxBytes,
+       "BMP Tilesets | Tileset Editing and Palette Changes Disabled!"},
+      {LoadDatamap, "huge.map", 32772, ""},
+      {LoadDatatype, "huge.typ", 32768, ""},
+      {LoadColormap, "huge.cmp", 0,
+       "Colormap Load Error | Invalid Colormap Size (4294967554) must be (258 or 262)"}};
+  for (const auto& [load, file, reads, shown] : rows) {
+    prompts.clearShown();
+    if (!shown.empty()) prompts.answerMsgBox(vbOK);
+    const uint64_t before = bytesReadSoFar();
+    load(a, path(file));
+    // The recent-file list rewrites the settings file: a few hundred bytes more.
+    EXPECT_LE(bytesReadSoFar() - before, reads + 4096) << file;
+    EXPECT_EQ(prompts.shown().empty() ? "" : prompts.lastMessage(), shown);
+  }
+  EXPECT_EQ(std::tuple(a.st.TilesetPath, a.st.DatamapPath, a.st.DatatypePath, a.st.ColormapPath),
+            std::tuple(path("sheet.bmp"), path("huge.map"), path("huge.typ"), path("c.prg")));
+  EXPECT_EQ(a.st.TileBytes, Bytes(2048, 0));  // the zeros of huge.chr
+  EXPECT_EQ(a.st.Datamap, CellArray{});
+}

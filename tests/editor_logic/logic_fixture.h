@@ -46,16 +46,15 @@ class Started : public AppTest {
  protected:
   Started() { startUp(); }
   void open() {  // a 40 x 25 map, cell i holding i mod 251
-    writeBytes(path("t.prg"), prgTileset(0x00, 0x30));
-    LoadTileset(a, path("t.prg"));
     Bytes map{0x00, 0x40, 40, 25};
     for (int i = 0; i < 32768; ++i) map.push_back(uint8_t(i % 251));
-    writeBytes(path("m.map"), map);
-    LoadDatamap(a, path("m.map"));
-    writeBytes(path("c.prg"), Bytes(258, 0x06));
-    LoadColormap(a, path("c.prg"));
-    writeBytes(path("d.prg"), Bytes(32768, 0x04));
-    LoadDatatype(a, path("d.prg"));
+    for (auto [name, bytes, load] : {std::tuple{"t.prg", prgTileset(0x00, 0x30), &LoadTileset},
+                                     {"m.map", map, LoadDatamap},
+                                     {"c.prg", Bytes(258, 0x06), LoadColormap},
+                                     {"d.prg", Bytes(32768, 0x04), LoadDatatype}}) {
+      writeBytes(path(name), bytes);
+      load(a, path(name));
+    }
   }
   void mkdir(const std::string& name) { QDir().mkpath(QString::fromStdString(path(name))); }
 };

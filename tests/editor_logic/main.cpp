@@ -2,8 +2,7 @@
 
 #include <QGuiApplication>
 
-// Picture text and Qt's image codecs want a GUI application object; the
-// offscreen platform needs no display.
+// Picture text and Qt's image codecs want a GUI application object.
 int main(int argc, char** argv) {
   qputenv("QT_QPA_PLATFORM", "offscreen");
   QGuiApplication app(argc, argv);

@@ -1,8 +1,8 @@
+#include "editor/logic/TilesetCommands.h"
 #include "logic_fixture.h"
 
-// Every format through its loader and saver byte for byte, and files that
-// cannot be read or are damaged: every refusal says so and leaves every open
-// document as it was.
+// The formats through their loaders and savers byte for byte, and files that
+// cannot be taken: every refusal says so and leaves every open document as it was.
 
 using DocumentFiles = Started;
 using Loader = void (*)(App&, const std::string&);
@@ -11,31 +11,28 @@ static const std::pair<Loader, std::string> kLoaders[] = {{LoadTileset, "Tileset
                                                           {LoadColormap, "Colormap"},
                                                           {LoadDatatype, "Datatype"}};
 
-TEST_F(DocumentFiles, TilesetsSaveByteExactAsPrgAndChrAndAnUnsetLoadAddressAs7000) {
+TEST_F(DocumentFiles, TilesetsSaveByteExactAndANewOneAsEmptyTilesWhateverColourZeroIs) {
   writeBytes(path("long.chr"), padded(Bytes(2048, 0x81), 4096, 0x18));
   LoadTileset(a, path("long.chr"));  // its first 256 tiles
   ASSERT_TRUE(SaveTileset(a, path("t.prg")));
   EXPECT_EQ(readBytes(path("t.prg")), padded({0x00, 0x70}, 2050, 0x81));
 
+  // Saved from the sheet, so everything the sheet shows must come back as bytes.
   writeBytes(path("in.prg"), prgTileset(0x00, 0x30));
   LoadTileset(a, path("in.prg"));
-  // Byte 1 (tile 0, row 1) is 37 = 00100101: pixel 2 set, pixel 1 clear.
-  EXPECT_EQ(a.frm.picTileView.pixel(4, 2), a.st.Palette[1]);
-  EXPECT_EQ(a.frm.picTileView.pixel(2, 2), a.st.Palette[0]);
-  // Saved from the sheet, so everything the sheet shows must come back as bytes.
   ASSERT_TRUE(SaveTileset(a, path("out.prg")));
   const Bytes prg = readBytes(path("out.prg"));
-  EXPECT_EQ(Bytes(prg.begin(), prg.begin() + 5), (Bytes{0x00, 0x30, 0x00, 0x25, 0x4A}));
   EXPECT_EQ(prg, prgTileset(0x00, 0x30));
   ASSERT_TRUE(SaveTileset(a, path("out.chr")));
   EXPECT_EQ(readBytes(path("out.chr")), Bytes(prg.begin() + 2, prg.end()));
+  a.st.Palette[0] = RGBColor(10, 20, 30);
+  prompts.answerMsgBox(vbYes);
+  mnuTilesetNew_Click(a);
+  ASSERT_TRUE(SaveTileset(a, path("new.prg")));
+  EXPECT_EQ(readBytes(path("new.prg")), padded({0x00, 0x30}, 2050, 0x00));
 }
 
-TEST_F(DocumentFiles, ABitmapSheetLocksTileEditingAndOursIs24BitAndReadsBack) {
-  prompts.answerMsgBox(vbOK);
-  LoadTileset(a, fixturePath("sheet-8bit-topdown.bmp"));
-  EXPECT_EQ(prompts.lastMessage(), "BMP Tilesets | Tileset Editing and Palette Changes Disabled!");
-  EXPECT_FALSE(a.frm.Frame1.enabled || a.frm.menu("mnuLoadPalette").enabled);
+TEST_F(DocumentFiles, OurBitmapSheetIs24BitAndReadsBackThroughTheSameLoader) {
   open();
   const QImage sheet = a.frm.picTileView.image();
   ASSERT_TRUE(SaveTileset(a, path("own.bmp")));
@@ -46,6 +43,13 @@ TEST_F(DocumentFiles, ABitmapSheetLocksTileEditingAndOursIs24BitAndReadsBack) {
   prompts.answerMsgBox(vbOK);
   LoadTileset(a, path("own.bmp"));
   EXPECT_TRUE(a.frm.picTileView.image() == sheet);
+  EXPECT_FALSE(a.frm.Frame1.enabled || a.frm.menu("mnuLoadPalette").enabled);
+  a.st.IdentifyMode = true;  // the tiles-used image: the sheet with a frame on every used tile
+  a.st.TileUsed[33] = true;
+  ASSERT_TRUE(SaveTileset(a, path("used.bmp")));
+  const QImage used(QString::fromStdString(path("used.bmp")), "bmp");
+  EXPECT_EQ(std::pair(fromQRgb(used.pixel(16, 16)), fromQRgb(used.pixel(20, 20))),
+            std::pair(a.st.SelectColor, fromQRgb(sheet.pixel(20, 20))));
 }
 
 TEST_F(DocumentFiles, ADatamapKeepsItsCellsOutsideTheMapAndAColormapSavesColourZeroAsOne) {
@@ -101,16 +105,13 @@ TEST_F(DocumentFiles, RefusedFilesSayWhyAndChangeNothing) {
 TEST_F(DocumentFiles, HugeFilesAreReadOnlyAsFarAsTheirFormatReaches) {
   open();
   constexpr uint64_t kHuge = (uint64_t(1) << 32) + 258;  // cut to 32 bits: a colormap's size
-  for (const char* name : {"huge.prg", "huge.chr", "huge.bmp", "huge.map", "huge.typ", "huge.cmp"})
+  for (const char* name : {"huge.prg", "huge.map", "huge.typ", "huge.cmp"})
     ASSERT_TRUE(writeSparse(path(name), kHuge));
   ASSERT_TRUE(
       writeSparse(path("sheet.bmp"), kHuge, readBytes(fixturePath("sheet-8bit-bottomup.bmp"))));
+  // loader, file, bytes it may read at most, what it shows
   const std::tuple<Loader, std::string, uint64_t, std::string> rows[] = {
-      // reads at most, shows
       {LoadTileset, "huge.prg", 2050, ""},
-      {LoadTileset, "huge.chr", 2048, ""},
-      {LoadTileset, "huge.bmp", kTilesheetBmpMaxBytes,
-       "Tileset Load Error | Invalid BITMAP File (" + path("huge.bmp") + ")!"},
       {LoadTileset, "sheet.bmp", kTilesheetBmpMaxBytes,
        "BMP Tilesets | Tileset Editing and Palette Changes Disabled!"},
       {LoadDatamap, "huge.map", 32772, ""},
@@ -128,6 +129,4 @@ TEST_F(DocumentFiles, HugeFilesAreReadOnlyAsFarAsTheirFormatReaches) {
   }
   EXPECT_EQ(std::tuple(a.st.TilesetPath, a.st.DatamapPath, a.st.DatatypePath, a.st.ColormapPath),
             std::tuple(path("sheet.bmp"), path("huge.map"), path("huge.typ"), path("c.prg")));
-  EXPECT_EQ(a.st.TileBytes, Bytes(2048, 0));  // the zeros of huge.chr
-  EXPECT_EQ(a.st.Datamap, CellArray{});
 }

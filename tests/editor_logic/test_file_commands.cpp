@@ -11,78 +11,75 @@
 #include "editor/logic/TilesetCommands.h"
 #include "logic_fixture.h"
 
-// The commands around the loaders and savers: their dialogs, when they ask,
-// and what a failed write leaves.
+// The file commands' dialogs, when they ask, and what a failed write leaves.
 
 using FileCommands = Started;
+using S = std::string;
 
-namespace {
-SaveResult saveTilesUsedImage(App& a) {
+static SaveResult saveTilesUsedImage(App& a) {
   a.st.IdentifyMode = true;
   const SaveResult r = mnuTilesetSave_Click(a);
   a.st.IdentifyMode = false;
   return r;
 }
-}  // namespace
 
 TEST_F(FileCommands, EveryFileDialogShowsItsTitleFilterAndFlagsAndKeepsWhatItDoesNotSet) {
   constexpr int K = 0x4000;  // flags left by an earlier use, with filter index 7 and folder k
-  const std::string k = "/kept";
-  struct Row {
-    std::function<void(App&)> command;
-    std::string title, filter, initDir, fileName;
-    int filterIndex, flags;  // only an open dialog sets filter index 1
-  };
-  const Row rows[] = {
-      {mnuDatamapLoad_Click, "Load Datamap", "Datamap (*.map;*.prg)|*.map;*.prg", "/maps", "", 1,
-       K},
+  const std::string k = "/kept", m = "/maps", t = "/tiles", p = folder.dir(), g = path("games");
+  // command, title, filter, initial folder, file name, filter index (1: an open dialog), flags
+  const std::tuple<std::function<void(App&)>, S, S, S, S, int, int> rows[] = {
+      {mnuDatamapLoad_Click, "Load Datamap", "Datamap (*.map;*.prg)|*.map;*.prg", m, "", 1, K},
       {mnuDatatypeLoad_Click, "Load Datatype", "Datatype (*.prg)|*.prg", k, "", 1, K},
-      {mnuTilesetLoad_Click, "Load Tileset", "Tileset (*.prg;*.bmp;*.chr)|*.prg;*.bmp;*.chr",
-       "/tiles", "", 1, K},
-      {mnuCMapLoad_Click, "Load Colormap", "Colormap (*.prg)|*.prg", k, "", 1, K},
-      {mnuLoadPalette_Click, "Load Palette", "Palette (*.ini;*.vpl)|*.ini;*.vpl", folder.dir(), "",
+      {mnuTilesetLoad_Click, "Load Tileset", "Tileset (*.prg;*.bmp;*.chr)|*.prg;*.bmp;*.chr", t, "",
        1, K},
+      {mnuCMapLoad_Click, "Load Colormap", "Colormap (*.prg)|*.prg", k, "", 1, K},
+      {mnuLoadPalette_Click, "Load Palette", "Palette (*.ini;*.vpl)|*.ini;*.vpl", p, "", 1, K},
       {mnuProjectLoad_Click, "Load Project", "Project (*.mwj)|*.mwj", k, "", 1, K},
-      {mnuDatamapSave_Click, "Save Datamap", "Datamap (.map, .prg)|*.map;*.prg|", "/maps", "", 7,
-       6},
+      {mnuDatamapSave_Click, "Save Datamap", "Datamap (.map, .prg)|*.map;*.prg|", m, "", 7, 6},
       {mnuDatatypeSave_Click, "Save Datatype", "Datatype (*.prg)|*.prg", k, "", 7, 6},
-      {mnuTilesetSave_Click, "Save Tileset", "Tileset (.prg, .chr, .bmp)|*.prg;*.chr;*.bmp|",
-       "/tiles", "", 7, 6},
-      {saveTilesUsedImage, "Save Tiles Used Image", "Tileset (.bmp)|*.bmp|", "/tiles", "", 7, 6},
+      {mnuTilesetSave_Click, "Save Tileset", "Tileset (.prg, .chr, .bmp)|*.prg;*.chr;*.bmp|", t, "",
+       7, 6},
+      {saveTilesUsedImage, "Save Tiles Used Image", "Tileset (.bmp)|*.bmp|", t, "", 7, 6},
       {mnuCMapSave_Click, "Save Colormap", "Colormap (*.prg)|*.prg", k, "", 7, 6},
       {mnuDatamapExport_Click, "Export Datamap", "Datamap Files (.map, .prg)|*.map;*.prg|", k, "",
        7, K},
       {mnuDatatypeExport_Click, "Export Datatype", "Datatype (*.prg)|*.prg", k, "", 7, 6},
       {mnuProjectSave_Click, "Save Project", "Project (.mwj)|*.mwj", k, "Game.mwj", 7, 6},
-      {mnuD64Extract_Click, "Export To D64", "D64 Files (*.d64 *.D64)|*.d64;*.D64", path("games"),
-       "Game.D64", 7, 6},
+      {mnuD64Extract_Click, "Export To D64", "D64 Files (*.d64 *.D64)|*.d64;*.D64", g, "Game.D64",
+       7, 6},
       {mnuBitmap_Click, "Save Image File", "Windows Bitmap Files (*.bmp)|*.bmp", k, "", 7, 6},
   };
-  a.st.MapsDir = "/maps";
-  a.st.TilesDir = "/tiles";
+  a.st.MapsDir = m;
+  a.st.TilesDir = t;
   mkdir("games");
   a.st.ProjectName = "Game.mwj";
   a.st.ProjectPath = path("games/Game.mwj");
-  for (const Row& r : rows) {
+  // An open dialog is answered with a name of no file, which must end like Cancel.
+  for (const auto& [command, title, filter, initDir, fileName, filterIndex, flags] : rows) {
     a.frm.CommonDialog1 = {"left.over", "left.over", "?", "?", k, 7, K};
     prompts.clearShown();
-    r.filterIndex == 1 ? prompts.answerOpen("") : prompts.answerSave("");
-    r.command(a);
-    ASSERT_EQ(prompts.shown().size(), 1u) << r.title;
-    const CommonDialog& d = prompts.last().dialog;
+    const std::string kind = title.substr(5);  // of "Load Datamap"
+    filterIndex == 1 ? prompts.answerOpen(path("typed")).answerMsgBox(vbOK)
+                     : prompts.answerSave("");
+    const auto before = everything(a);
+    command(a);
+    const CommonDialog& d = prompts.shown().front().dialog;
     EXPECT_EQ(std::tuple(d.DialogTitle, d.Filter, d.InitDir, d.FileName, d.FilterIndex, d.Flags),
-              std::tuple(r.title, r.filter, r.initDir, r.fileName, r.filterIndex, r.flags));
+              std::tuple(title, filter, initDir, fileName, filterIndex, flags));
+    EXPECT_EQ(prompts.shown().size(), filterIndex == 1 ? 2u : 1u) << title;
+    if (filterIndex == 1) {
+      EXPECT_EQ(prompts.lastMessage(),
+                kind + " Load Error | " + kind + " file [" + path("typed") + "] does not exist!");
+    }
+    EXPECT_TRUE(everything(a) == before && a.frm.picMap.enabled) << title;
   }
 }
 
 TEST_F(FileCommands, EveryFailedWriteSaysSoUnderItsTitleAndKeepsTheOldFileAndEveryIdentity) {
   open();  // a 40 x 25 map
-  struct Row {
-    std::function<void(App&)> command;
-    std::string ext, title, kind;
-    rlim_t limit;  // one byte short of the file; 0: none (the members would fail first)
-  };
-  const Row rows[] = {
+  // command, file extension, title, what the message names, a size limit one byte short of
+  // the file (0: none, the members would fail first)
+  const std::tuple<std::function<void(App&)>, S, S, S, rlim_t> rows[] = {
       {mnuDatamapExport_Click, "prg", "Datamap Save Error", "Datamap", 1001},
       {mnuDatatypeExport_Click, "prg", "Datatype Save Error", "Datatype", 999},
       {mnuBitmap_Click, "bmp", "Bitmap Export Error", "Bitmap", 768053},
@@ -96,34 +93,32 @@ TEST_F(FileCommands, EveryFailedWriteSaysSoUnderItsTitleAndKeepsTheOldFileAndEve
       {mnuCMapSaveAs_Click, "prg", "Colormap Save Error", "Colormap", 257},
       {mnuProjectSaveAs_Click, "mwj", "Project Save Error", "Project", 0},
   };
-  for (const Row& r : rows)
+  for (const auto& [command, ext, title, kind, limitBytes] : rows)
     for (const bool diskFull : {true, false}) {
-      if (diskFull && !r.limit) continue;
-      const std::string old = path("old." + r.ext);
+      if (diskFull && !limitBytes) continue;
+      const std::string old = path("old." + ext);
       writeBytes(old, {9, 8, 7});
       // Over the old file on a full disk, or into the old file as if it were a folder.
-      const std::string target = diskFull ? old : old + "/new." + r.ext;
+      const std::string target = diskFull ? old : old + "/new." + ext;
       prompts.clearShown();
       prompts.answerSave(target).answerMsgBox(vbOK);
       const auto before = everything(a);
       {
         std::optional<FileSizeLimit> limit;
-        if (diskFull) limit.emplace(r.limit);
-        r.command(a);
+        if (diskFull) limit.emplace(limitBytes);
+        command(a);
       }
       ASSERT_EQ(prompts.shown().size(), 2u) << target;  // the dialog and the failure, no more
       EXPECT_EQ(prompts.lastMessage(),
-                r.title + " | Cannot write " + r.kind + " file (" + target + ")!");
+                title + " | Cannot write " + kind + " file (" + target + ")!");
       EXPECT_EQ(prompts.last().style, vbCritical) << target;
       EXPECT_EQ(readBytes(old), (Bytes{9, 8, 7})) << target;
       EXPECT_TRUE(everything(a) == before) << target;
     }
-  // A tileset name of no tileset form is refused before anything is written.
-  prompts.answerSave(path("tiles.txt")).answerMsgBox(vbOK);
+  prompts.answerSave(path("tiles.txt")).answerMsgBox(vbOK);  // a name of no tileset form
   EXPECT_EQ(mnuTilesetSaveAs_Click(a), SaveResult::Failed);
   EXPECT_EQ(prompts.lastMessage(), "Tileset Save Error | Invalid Tileset Type (" +
                                        path("tiles.txt") + ") must be (PRG, CHR or BMP)");
-  EXPECT_FALSE(QFile::exists(QString::fromStdString(path("tiles.txt"))));
   EXPECT_EQ(a.st.TilesetPath, path("t.prg"));
 }
 
@@ -133,16 +128,11 @@ TEST_F(FileCommands, SaveAsksForAFileOnlyWhenTheDocumentIsUntiedOrHasNoPath) {
   writeBytes(path("world.map"), Bytes(40000, 0xEE));
   EXPECT_EQ(mnuDatamapSave_Click(a), SaveResult::Saved);  // tied: no dialog
   EXPECT_EQ(readBytes(path("world.map")), padded({0x00, 0x00, 0xFF, 0x7F, 0x11}, 32772, 0));
-  EXPECT_EQ(a.st.DatamapMRU[0], "");    // only a save through the dialog enters the list
-  prompts.answerSave(path("out.prg"));  // an export is no save of the document
-  mnuDatamapExport_Click(a);
-  tie(kDatatype, "tags.prg");
+  EXPECT_EQ(a.st.DatamapMRU[0], "");  // only a save through the dialog enters the list
+  tie(kDatatype, "tags.prg");         // an export is no save of the document
   prompts.answerSave(path("out.prg"));
   mnuDatatypeExport_Click(a);
-  EXPECT_EQ(
-      std::tuple(a.st.DatamapPath, a.st.DatatypePath, a.st.DatamapMRU[0], a.st.DatatypeMRU[0]),
-      std::tuple(path("world.map"), path("tags.prg"), std::string(), std::string()));
-  EXPECT_EQ(readBytes(path("out.prg")).size(), 32768u);
+  EXPECT_EQ(a.st.DatatypePath + a.st.DatatypeMRU[0] + a.st.DatamapMRU[0], path("tags.prg"));
   // Save As then Cancel writes nothing and unties: the next Save asks again.
   prompts.answerSave("").answerSave("");
   EXPECT_EQ(mnuDatamapSaveAs_Click(a), SaveResult::Cancelled);
@@ -176,36 +166,13 @@ TEST_F(FileCommands, ResizingToFortyAndBackKeepsEveryCellAndClearAsksFirst) {
   EXPECT_EQ(a.st.DatamapAt(200, 100), 0);
 }
 
-TEST_F(FileCommands, MissingFilesAreReportedAndLoadNothing) {
+TEST_F(FileCommands, ARecentEntryWhoseFileIsGoneIsReportedAndStays) {
   a.st.DatamapMRU[1] = path("gone.map");
   prompts.answerMsgBox(vbOK);
   mnuMWRTMRU_Click(a, 1);
   EXPECT_EQ(prompts.lastMessage(),
             "Datamap Load Error | Datamap file [" + path("gone.map") + "] does not exist!");
-  EXPECT_EQ(a.st.DatamapMRU[1], path("gone.map"));  // the entry stays
-  // A name typed into an open dialog ends like a Cancel.
-  using Case = std::pair<void (*)(App&), std::string>;
-  for (auto [load, kind] :
-       {Case{mnuDatamapLoad_Click, "Datamap"}, Case{mnuTilesetLoad_Click, "Tileset"},
-        Case{mnuCMapLoad_Click, "Colormap"}, Case{mnuDatatypeLoad_Click, "Datatype"},
-        Case{mnuLoadPalette_Click, "Palette"}}) {
-    prompts.answerOpen(path("typed.prg")).answerMsgBox(vbOK);
-    const auto before = everything(a);
-    load(a);
-    EXPECT_EQ(prompts.lastMessage(),
-              kind + " Load Error | " + kind + " file [" + path("typed.prg") + "] does not exist!");
-    EXPECT_TRUE(everything(a) == before && a.frm.picMap.enabled) << kind;
-  }
-}
-
-TEST_F(FileCommands, ANewTilesetSavesAsEmptyTilesWhateverColourZeroIs) {
-  a.st.Palette[0] = RGBColor(10, 20, 30);
-  writeBytes(path("t.prg"), padded({0x00, 0x30}, 2050, 0xA5));
-  LoadTileset(a, path("t.prg"));
-  prompts.answerMsgBox(vbYes);
-  mnuTilesetNew_Click(a);
-  ASSERT_TRUE(SaveTileset(a, path("new.prg")));
-  EXPECT_EQ(readBytes(path("new.prg")), padded({0x00, 0x30}, 2050, 0x00));
+  EXPECT_EQ(a.st.DatamapMRU[1], path("gone.map"));
 }
 
 TEST_F(FileCommands, ExitWithYesWhoseSaveFailsKeepsTheWindowOpen) {

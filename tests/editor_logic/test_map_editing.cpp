@@ -2,15 +2,15 @@
 
 #include "editor/logic/KeyboardCommands.h"
 #include "editor/logic/TileEditor.h"
+#include "editor/logic/Zoom.h"
 #include "logic_fixture.h"
 
-// The mouse on the map and the sheet where the window tests do not reach: the
-// edges of the arrays, and what a new selection withdraws.
+// The map by mouse and keys where the window tests do not reach: the edges of
+// the arrays, the key table, the random fill, and what a new selection withdraws.
 
 using MapEditing = MapTest;
 
-// Cells past column 255 or row 127 do not exist: nothing wraps into the next
-// row and nothing lands behind the arrays.
+// Past column 255 or row 127 nothing wraps into the next row or lands behind the arrays.
 TEST_F(MapEditing, BlocksAreCutAtTheLastColumnAndRow) {
   fillWithPattern();
   const uint8_t wrapTarget = a.st.DatamapAt(0, 127);  // column 256 of row 126
@@ -27,13 +27,6 @@ TEST_F(MapEditing, BlocksAreCutAtTheLastColumnAndRow) {
   click(kMap, 253, 126, 1, 2);
   EXPECT_EQ(a.st.DatamapAt(255, 127), 51);
   EXPECT_EQ(a.st.DatamapAt(0, 127), wrapTarget);
-  drag(kSheet, 0, 0, 2, 1);  // a 3 x 2 brush: a right click copies its size
-  click(kMap, 254, 127, 2);
-  EXPECT_EQ(QSize(a.st.MapBufferMaxX + 1, a.st.MapBufferMaxY + 1), QSize(2, 1));
-  click(kMap, 0, 0, 1, 2);
-  EXPECT_EQ(a.st.DatamapAt(1, 0), 51);
-  EXPECT_EQ(a.st.DatamapAt(2, 0), 2);
-  EXPECT_EQ(a.st.DatamapAt(0, 1), 7);
 }
 
 TEST_F(MapEditing, TheSheetCutsFramesAndStampsAtItsEdges) {
@@ -44,29 +37,18 @@ TEST_F(MapEditing, TheSheetCutsFramesAndStampsAtItsEdges) {
   picTileView_MouseMove(a, 2, 1, Mid(3), Mid(2));
   picTileView_MouseMove(a, 2, 1, Mid(30), Mid(6));
   picTileView_MouseUp(a, 2, 1, Mid(30), Mid(6));
-  const Shape& s = a.frm.shpTileSelected;
-  EXPECT_EQ(QRect(s.left, s.top, s.width, s.height), QRect(480, 96, 32, 32));
   EXPECT_EQ(a.st.TileBrush, (std::vector<uint8_t>{222, 223, 254, 255}));
 
-  a.st.DatamapAt(3, 3) = 255;
   drag(kSheet, 0, 0, 2, 1);    // 0 1 2 / 32 33 34
   click(kSheet, 30, 6, 1, 2);  // Ctrl+left stamps
   EXPECT_TRUE(showsTile(a.frm.picTileView, 480, 96, 0));
   EXPECT_TRUE(showsTile(a.frm.picTileView, 496, 112, 33));
   EXPECT_TRUE(showsTile(a.frm.picTileView, 0, 112, 224));  // nothing wrapped
-  EXPECT_TRUE(showsTile(a.frm.picMap, 48, 48, 33));        // tile 255's new image
 }
 
 TEST_F(MapEditing, EveryChangeOfTheSelectedTileWithdrawsTileUndo) {
   const std::pair<const char*, std::function<void()>> changes[] = {
       {"a click on the sheet", [&] { click(kSheet, 4, 1); }},
-      {"a block drag", [&] { drag(kSheet, 4, 1, 6, 2); }},
-      {"a random-fill pick",
-       [&] {
-         a.st.RandomFillStep = 1;
-         click(kSheet, 4, 1);
-         a.st.RandomFillStep = 0;
-       }},
       {"a reset", [&] { ResetTileSelection(a); }},
       {"a typed tile", [&] { Form_KeyUp(a, 'A', 0); }},
   };
@@ -77,4 +59,96 @@ TEST_F(MapEditing, EveryChangeOfTheSelectedTileWithdrawsTileUndo) {
     EXPECT_FALSE(a.frm.cmdUndoEnabled) << what;
     EXPECT_TRUE(a.frm.cmdClearEnabled) << what;
   }
+}
+
+namespace {
+
+constexpr int kShift = 1, kCtrl = 2, kAlt = 4;
+constexpr int kEsc = 27, kLeft = 37, kUp = 38, kRight = 39, kDown = 40;
+
+class Keyboard : public MapTest {
+ protected:
+  void press(int key, int times = 1) {
+    for (int i = 0; i < times; ++i) Form_KeyUp(a, key, 0);
+  }
+  QPoint cursor() const { return {a.frm.shpMapCursor.left, a.frm.shpMapCursor.top}; }
+  std::vector<bool> editingMenus() {
+    std::vector<bool> v{a.frm.picMap.enabled};
+    for (const char* m : {"mnuFile", "mnuEdit", "mnuOptions", "mnuIdentify", "mnuSettings"})
+      v.push_back(a.frm.menu(m).enabled);
+    return v;
+  }
+};
+
+}  // namespace
+
+TEST_F(Keyboard, TypingHelloStoresItsScreenCodesAndMakesTheLastTileTheBrush) {
+  for (char c : std::string("HELLO")) press(c);
+  EXPECT_TRUE(showsTile(a.frm.picMap, 64, 0, 15));
+  EXPECT_EQ(cursor(), QPoint(80, 0));
+  EXPECT_EQ(a.st.UndoLevel, 5);
+  EXPECT_EQ(TileUnder(a.frm.shpTileSelected), 15);
+  EXPECT_EQ(a.st.TilePixels[9], SheetColor(15, 2, 2));  // the tile editor shows it too
+  // The whole modifier mask counts: Ctrl+S is a menu shortcut, F1 and "\" type nothing.
+  using Key = std::pair<int, int>;  // code, mask
+  for (auto [key, mask] : {Key{'G', kCtrl}, Key{'S', kCtrl}, Key{'A', kAlt}, Key{'0', kShift},
+                           Key{186, 0}, Key{220, 0}, Key{112, 0}})
+    Form_KeyUp(a, key, mask);
+  for (int c = 0; c < 10; ++c)
+    EXPECT_EQ(a.st.DatamapAt(c, 0), "\x08\x05\x0C\x0C\x0F\x07\x01\x29\x3B\x00"[c]) << c;
+  EXPECT_EQ(a.st.UndoLevel, 9);
+}
+
+TEST_F(Keyboard, TheCursorStaysOnTheMapInUseAndTypingNeverWraps) {
+  a.st.MapWidth = 40;
+  a.st.MapHeight = 25;
+  a.frm.picMap.resize(640, 400);
+  press(kLeft);
+  press(kUp);
+  EXPECT_EQ(cursor(), QPoint(0, 0));
+  press(kRight, 50);
+  press(kDown, 30);
+  EXPECT_EQ(cursor(), QPoint(624, 384));
+  press('A');
+  press('B');
+  EXPECT_EQ(a.st.DatamapAt(39, 24), 2);  // B overwrote A in the last cell
+  EXPECT_EQ(a.st.DatamapAt(0, 25), 0);
+  EXPECT_EQ(cursor(), QPoint(624, 384));
+}
+
+TEST_F(Keyboard, CtrlXThenEscLeavesNoFillAndNoSnapshotAndNoOtherKeyActsMeanwhile) {
+  Form_KeyUp(a, 'X', kCtrl);
+  EXPECT_TRUE(a.frm.picRandFillVisible);
+  EXPECT_EQ(editingMenus(), (std::vector<bool>{false, false, false, false, true, true}));
+  press('A');
+  Form_KeyUp(a, 'F', kCtrl);
+  Form_KeyUp(a, kEsc, 0);
+  EXPECT_FALSE(a.frm.picRandFillVisible || a.st.RandomFillStep);
+  EXPECT_EQ(editingMenus(), std::vector<bool>(6, true));
+  EXPECT_EQ(a.st.UndoLevel, 0);
+  EXPECT_EQ(a.st.Datamap, CellArray{});
+  a.st.IdentifyMode = true;  // the sheet is locked there: the picks could never come
+  Form_KeyUp(a, 'X', kCtrl);
+  EXPECT_FALSE(a.frm.picRandFillVisible || a.st.RandomFillStep);
+  a.st.IdentifyMode = false;
+  a.st.DatatypeMode = true;  // no key acts in datatype mode
+  for (int key : {int('A'), kRight, kDown}) Form_KeyUp(a, key, 0);
+  Form_KeyUp(a, 'X', kCtrl);
+  Form_KeyUp(a, 'H', kCtrl);
+  EXPECT_EQ(cursor(), QPoint(0, 0));
+  EXPECT_FALSE(a.frm.picRandFillVisible || a.st.HoverPreview || a.st.UndoLevel);
+}
+
+TEST_F(Keyboard, ThePicksEndingARandomFillPutBackTheMenusAsTheyWereAndLeaveTheEditorAlone) {
+  click(kSheet, 3, 1);  // tile 35 in the editor
+  mnuZoom50_Click(a);
+  const std::vector<bool> zoomed = editingMenus();
+  Form_KeyUp(a, 'X', kCtrl);
+  Form_KeyUp(a, kEsc, 0);
+  EXPECT_EQ(editingMenus(), zoomed);
+  Form_KeyUp(a, 'X', kCtrl);
+  for (int t : {7, 8, 9}) click(kSheet, t, 0);
+  EXPECT_EQ(a.st.UndoLevel, 1);
+  EXPECT_EQ(editingMenus(), zoomed);
+  EXPECT_EQ(a.st.TilePixels[9], SheetColor(35, 2, 2));
 }

@@ -126,7 +126,6 @@ TEST_F(Modes, ZoomCopiesSampleTheWholeMapAndLockTheMenusUntilAClick) {
   // The bitmap is the whole copy, not the part in view.
   prompts.answerSave(path("zoom.bmp"));
   mnuBitmap_Click(a);
-  EXPECT_EQ(readBytes(path("zoom.bmp"))[28], 24);  // bits per pixel
   EXPECT_TRUE(QImage(QString::fromStdString(path("zoom.bmp")), "bmp")
                   .convertToFormat(QImage::Format_RGB32) == z.image());
   using Case = std::tuple<void (*)(App&), std::string, QSize>;

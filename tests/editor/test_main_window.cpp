@@ -29,26 +29,6 @@ bool ShowsTile(const Picture& pic, int px, int py, int tile) {
          pic.pixel(px + 15, py + 15) == SheetColor(tile, 15, 15);
 }
 
-QPoint Cell(int col, int row) { return QPoint(16 * col + 7, 16 * row + 7); }
-
-class MainWindowMouse : public RealWindow {
- protected:
-  QWidget* map() { return w->mapView(); }
-  QWidget* sheet() { return w->tileSheetView(); }
-
-  static void Click(QWidget* v, QPoint p, Qt::KeyboardModifiers mods = Qt::NoModifier) {
-    QTest::mouseMove(v, p);
-    QTest::mouseClick(v, Qt::LeftButton, mods, p);
-  }
-  static void Drag(QWidget* v, Qt::MouseButton b, QPoint from, QPoint to) {
-    QTest::mouseMove(v, from);
-    QTest::mousePress(v, b, Qt::NoModifier, from);
-    QTest::mouseMove(v, (from + to) / 2);
-    QTest::mouseMove(v, to);
-    QTest::mouseRelease(v, b, Qt::NoModifier, to);
-  }
-};
-
 }  // namespace
 
 TEST_F(MainWindow, MenusHoldTheirItemsInOrderWithCaptionsAndShortcuts) {
@@ -117,27 +97,6 @@ TEST_F(MainWindow, ExitQuestionCancelKeepsTheWindowNoAndYesCloseIt) {
   EXPECT_EQ(prompts.shown()[3].kind, "Save");
 }
 
-TEST_F(MainWindow, ResizingKeepsBarsAtTheEdgesAndNeverLosesTheViewport) {
-  auto resizeClient = [&](int width, int height) {
-    w->resize(width, height + w->centralWidget()->y());
-    QApplication::processEvents();
-  };
-  auto geo = [&](const char* name) { return w->control(name)->geometry(); };
-
-  resizeClient(800, 600);
-  EXPECT_EQ(geo("scrVert"), QRect(779, 16, 21, 394));
-  EXPECT_EQ(geo("Frame2").y(), 600 - 153 - 20);
-  EXPECT_EQ(geo("scrHorz"), QRect(24, 410, 756, 17));
-  EXPECT_EQ(geo("picScroll").size(), QSize(779, 411));
-
-  resizeClient(600, 200);  // lower than the frames: the vertical bar shrinks to nothing
-  EXPECT_EQ(geo("scrVert").height(), 0);
-  EXPECT_EQ(geo("picScroll").height(), 17);
-
-  resizeClient(1, 1);
-  EXPECT_FALSE(geo("picScroll").isEmpty());  // at least 1 x 1
-}
-
 // A first run draws nothing into the map or the zoom copy, 32 MiB each: the
 // view paints an untouched picture's background straight onto the screen.
 TEST_F(MainWindow, TheFirstFrameShowsTheUntouchedMapWithoutGivingItPixels) {
@@ -152,51 +111,25 @@ TEST_F(MainWindow, TheFirstFrameShowsTheUntouchedMapWithoutGivingItPixels) {
   EXPECT_TRUE(map.isBlank());
 }
 
-TEST_F(MainWindow, AStoredPlacementOfNoSizeKeepsTheWindowSize) {
-  w->resize(900, 700);
-  const QSize before = w->size();
-  w->ApplyPlacement({150, 300, 0, 12000, 0}, true);  // width 0 twips
-  EXPECT_EQ(w->size(), before);
-  EXPECT_EQ(w->pos(), QPoint(20, 10));
-  w->ApplyPlacement({150, 300, 9000, -15, 0}, true);  // negative height
-  EXPECT_EQ(w->size(), before);
-  w->ApplyPlacement({150, 300, 10500, 9000, 0}, true);
-  EXPECT_EQ(w->size(), QSize(700, 600));
-}
-
-TEST_F(MainWindowMouse, ADragPaintsEveryCellWithOneUndoSnapshot) {
+TEST_F(RealWindow, ADragAndADoubleClickEachPaintWithOneUndoSnapshotThatUndoTakesBack) {
   Click(sheet(), Cell(1, 2));  // tile 65
   Drag(map(), Qt::LeftButton, Cell(3, 2), Cell(5, 2));
   for (int c = 3; c <= 5; ++c) EXPECT_EQ(st().DatamapAt(c, 2), 65) << c;
   EXPECT_EQ(st().DatamapAt(6, 2), 0);
-  EXPECT_TRUE(ShowsTile(app().frm.picMap, 64, 32, 65));
+  EXPECT_TRUE(ShowsTile(frm().picMap, 64, 32, 65));
   EXPECT_EQ(st().UndoLevel, 1);
-}
-
-TEST_F(MainWindowMouse, ADoubleClickPaintsWithOneUndoSnapshot) {
-  // What the window system sends: press, release, double click, release.
-  Click(map(), Cell(2, 2));
-  QTest::mouseDClick(map(), Qt::LeftButton, Qt::NoModifier, Cell(2, 2));
-  QTest::mouseRelease(map(), Qt::LeftButton, Qt::NoModifier, Cell(2, 2));
-  EXPECT_EQ(st().UndoLevel, 1);
-}
-
-TEST_F(MainWindowMouse, TwelveUndosAfterFourteenPressesRestoreTheMapAfterTheSecond) {
-  Click(sheet(), Cell(1, 2));
-  CellArray afterSecond{};
-  for (int k = 0; k < 14; ++k) {
-    Click(map(), Cell(k, 3));
-    if (k == 1) afterSecond = st().Datamap;
-  }
-  for (int k = 0; k < 12; ++k) w->action("mnuUndo")->trigger();
-  EXPECT_TRUE(st().Datamap == afterSecond);
-  EXPECT_TRUE(ShowsTile(app().frm.picMap, 16, 48, 65));
-  EXPECT_TRUE(ShowsTile(app().frm.picMap, 32, 48, 0));
+  // What the window system sends for a double click: press, release, double click, release.
+  Click(map(), Cell(8, 2));
+  QTest::mouseDClick(map(), Qt::LeftButton, Qt::NoModifier, Cell(8, 2));
+  QTest::mouseRelease(map(), Qt::LeftButton, Qt::NoModifier, Cell(8, 2));
+  EXPECT_EQ(st().UndoLevel, 2);
   w->action("mnuUndo")->trigger();
-  EXPECT_TRUE(st().Datamap == afterSecond);
+  w->action("mnuUndo")->trigger();
+  EXPECT_EQ(st().DatamapAt(4, 2), 0);
+  EXPECT_TRUE(ShowsTile(frm().picMap, 64, 32, 0));
 }
 
-TEST_F(MainWindowMouse, ARightDragCopiesABlockAndCtrlLeftPastesIt) {
+TEST_F(RealWindow, ARightDragCopiesABlockAndCtrlLeftPastesIt) {
   for (int c = 7; c <= 10; ++c)
     for (int r = 5; r <= 8; ++r) st().DatamapAt(c, r) = uint8_t(c + 7 * r);
   RedrawMap(app());
@@ -205,33 +138,22 @@ TEST_F(MainWindowMouse, ARightDragCopiesABlockAndCtrlLeftPastesIt) {
   EXPECT_EQ(st().DatamapAt(20, 30), 42);  // 7 + 7 * 5
   EXPECT_EQ(st().DatamapAt(23, 33), 66);  // 10 + 7 * 8
   EXPECT_EQ(st().DatamapAt(24, 33), 0);
-  EXPECT_TRUE(ShowsTile(app().frm.picMap, 368, 528, 66));
+  EXPECT_TRUE(ShowsTile(frm().picMap, 368, 528, 66));
   EXPECT_EQ(st().UndoLevel, 1);
 }
 
-TEST_F(MainWindowMouse, AReverseDragOnTheSheetSelectsTheSpannedBlock) {
-  Drag(sheet(), Qt::RightButton, Cell(5, 1), Cell(2, 3));
-  EXPECT_EQ(app().frm.shpTileSelected.left, 32);
-  EXPECT_EQ(app().frm.shpTileSelected.top, 16);
-  Click(map(), Cell(0, 0));
-  EXPECT_EQ(st().DatamapAt(0, 0), 34);   // sheet column 2, row 1
-  EXPECT_EQ(st().DatamapAt(3, 2), 101);  // sheet column 5, row 3
-  EXPECT_EQ(st().DatamapAt(4, 2), 0);
-  EXPECT_EQ(st().DatamapAt(0, 3), 0);
-}
-
-TEST_F(MainWindowMouse, TheStatusBarFollowsTheMouseOverTheMap) {
+TEST_F(RealWindow, TheStatusBarFollowsTheMouseOverTheMap) {
   const QList<QLabel*> panel = w->statusBarWidget()->findChildren<QLabel*>();
   auto panels = [&] { return panel[0]->text() + " " + panel[1]->text(); };
-  QTest::mouseMove(map(), QPoint(3, 3));
+  MoveTo(map(), QPoint(3, 3));
   EXPECT_EQ(panels(), "X = 1 Y = 1");
-  QTest::mouseMove(map(), Cell(17, 9));
+  MoveTo(map(), Cell(17, 9));
   EXPECT_EQ(panels(), "X = 18 Y = 10");
 }
 
-TEST_F(MainWindowMouse, APressOverTheHoverPreviewPaintsWhereTheMouseIs) {
+TEST_F(RealWindow, APressOverTheHoverPreviewPaintsWhereTheMouseIs) {
   Click(sheet(), Cell(1, 2));
-  Picture& hover = app().frm.picTileSelectedHover;
+  Picture& hover = frm().picTileSelectedHover;
   hover.resize(64, 64);
   hover.left = hover.top = 32;
   hover.visible = hover.enabled = true;

@@ -1,5 +1,6 @@
 #pragma once
 #include <QApplication>
+#include <QMouseEvent>
 #include <QTest>
 #include <memory>
 
@@ -14,6 +15,28 @@
 // are 8 more than a multiple of 16 (which a marker or label colour is not).
 inline int32_t SheetColor(int tile, int x, int y) { return RGBColor(tile, 16 * x + 8, 16 * y + 8); }
 
+// The middle of cell (col, row) of the map or the sheet at full size.
+inline QPoint Cell(int col, int row) { return QPoint(16 * col + 7, 16 * row + 7); }
+
+// A move event of its own: QTest's move only moves the cursor, which sends
+// nothing when it is already there (as it may be after the previous test).
+inline void MoveTo(QWidget* v, QPoint p, Qt::MouseButtons held = Qt::NoButton) {
+  QMouseEvent move(QEvent::MouseMove, p, v->mapToGlobal(p), Qt::NoButton, held, Qt::NoModifier);
+  QApplication::sendEvent(v, &move);
+}
+inline void Click(QWidget* v, QPoint p, Qt::KeyboardModifiers mods = Qt::NoModifier,
+                  Qt::MouseButton b = Qt::LeftButton) {
+  MoveTo(v, p);
+  QTest::mouseClick(v, b, mods, p);
+}
+inline void Drag(QWidget* v, Qt::MouseButton b, QPoint from, QPoint to) {
+  MoveTo(v, from);
+  QTest::mousePress(v, b, Qt::NoModifier, from);
+  MoveTo(v, (from + to) / 2, b);
+  MoveTo(v, to, b);
+  QTest::mouseRelease(v, b, Qt::NoModifier, to);
+}
+
 // The real main window over an empty program folder, shown offscreen; every
 // prompt it shows must have been scripted.
 class ShownWindow : public ::testing::Test {
@@ -24,7 +47,11 @@ class ShownWindow : public ::testing::Test {
   void TearDown() override { EXPECT_EQ(prompts.pending(), 0u); }
   App& app() { return w->app(); }
   ProgramState& st() { return app().st; }
+  MainForm& frm() { return app().frm; }
   std::string path(const std::string& name) const { return folder.path(name); }
+  QWidget* map() { return w->mapView(); }
+  QWidget* sheet() { return w->tileSheetView(); }
+  void keys(Qt::Key key) { QTest::keyClick(w.get(), key, Qt::ControlModifier); }
 
   TempProgramFolder folder;  // built first, gone last: the window's settings land here
   ScriptedPrompts prompts;
@@ -39,12 +66,11 @@ class RealWindow : public ShownWindow {
     for (int t = 0; t < 256; ++t)
       for (int y = 0; y < 16; ++y)
         for (int x = 0; x < 16; ++x)
-          app().frm.picTileView.setPixel(16 * (t % 32) + x, 16 * (t / 32) + y, SheetColor(t, x, y));
+          frm().picTileView.setPixel(16 * (t % 32) + x, 16 * (t / 32) + y, SheetColor(t, x, y));
     RedrawMap(app());
     ResetTileSelection(app());
     w->show();
     w->sync();
     QApplication::setActiveWindow(w.get());
   }
-  void keys(Qt::Key key) { QTest::keyClick(w.get(), key, Qt::ControlModifier); }
 };

@@ -1,0 +1,94 @@
+// The program's own main (app/main.cpp, linked as it stands) with the
+// argument it hands the window. This start-up function runs inside
+// QApplication's constructor, before main builds the window: it gives the
+// program a folder of its own, writes the project the first argument names
+// there, and checks the window once main's event loop runs. The second
+// argument says what the window must show: "loads" the project or "ignores" it.
+#include <QApplication>
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
+#include <QThread>
+#include <QTimer>
+#include <cstdio>
+#include <cstdlib>
+
+#include "editor/frmMain.h"
+#include "platform/ProgramFolder.h"
+
+namespace {
+
+bool checked = false;
+
+void expect(bool ok, const char* what) {
+  if (ok) return;
+  // Main's loop may not be running yet: leave at once rather than wait for it.
+  std::fprintf(stderr, "FAILED: %s\n", what);
+  std::_Exit(1);
+}
+
+// Main returning without its event loop having run the check fails too.
+struct CheckRan {
+  ~CheckRan() { expect(checked, "main ran its event loop with the window"); }
+} checkRan;
+
+void write(const QString& path, const QByteArray& bytes) {
+  QFile f(path);
+  expect(f.open(QIODevice::WriteOnly) && f.write(bytes) == bytes.size(), "writing the project");
+}
+
+// A 40 x 25 map of tile 1 with tile 0 at (1, 0); tile 1 has all its pixels set
+// and colour 2 (116, 67, 53), tile 0 none.
+void writeProject(const QString& dir, const QString& project) {
+  QByteArray map(32772, 1), tiles(2048, 0), colours(258, 1);
+  map[0] = 0x00, map[1] = 0x40, map[2] = 40, map[3] = 25, map[5] = 0;
+  tiles.replace(8, 8, QByteArray(8, char(0xFF)));
+  colours[3] = 2;
+  write(dir + "/m.map", map);
+  write(dir + "/t.chr", tiles);
+  write(dir + "/c.prg", colours);
+  write(project, ("[Files]\nMWRT=" + dir + "/m.map\nTYPE=\nTILE=" + dir + "/t.chr\nCMAP=" + dir +
+                  "/c.prg\n").toUtf8());
+}
+
+QColor shownCell(frmMain& w, int col, int row) {
+  return w.mapView()->grab().toImage().pixelColor(16 * col + 5, 16 * row + 11);
+}
+
+void checkTheWindow() {
+  // A project load lets events run inside the window's constructor already.
+  if (QThread::currentThread()->loopLevel() == 0) return QTimer::singleShot(0, checkTheWindow);
+  frmMain* w = nullptr;
+  for (QWidget* top : QApplication::topLevelWidgets())
+    if (auto* m = dynamic_cast<frmMain*>(top)) w = m;
+  expect(w && w->isVisible(), "main shows its window");
+  ProgramState& st = w->app().st;
+  const QStringList args = QCoreApplication::arguments();
+  if (args[2] == "loads") {
+    expect(st.ProjectPath == QDir::current().absoluteFilePath(args[1]).toStdString(),
+           "the argument's project is open under its whole path");
+    expect(st.MapWidth == 40 && st.DatamapAt(0, 0) == 1 && st.DatamapAt(1, 0) == 0,
+           "its datamap is loaded");
+    expect(shownCell(*w, 0, 0) == QColor(116, 67, 53) && shownCell(*w, 1, 0) == QColor(0, 0, 0),
+           "the map is drawn with its tileset and colours");
+  } else {
+    expect(st.ProjectName == "Blank.mwj" && !st.ProjectHasFile && st.MapWidth == 256,
+           "the argument is ignored");
+  }
+  checked = true;
+  QCoreApplication::exit(0);
+}
+
+void beforeMain() {
+  static QTemporaryDir folder;
+  const QStringList args = QCoreApplication::arguments();
+  expect(folder.isValid() && args.size() == 3, "usage: test_main_argument PATH loads|ignores");
+  SetAppPathForTesting(folder.path().toStdString());
+  QDir::setCurrent(folder.path());
+  writeProject(folder.path(), args[1]);
+  QTimer::singleShot(0, checkTheWindow);
+}
+
+}  // namespace
+
+Q_COREAPP_STARTUP_FUNCTION(beforeMain)

@@ -5,7 +5,6 @@
 #include <QTemporaryDir>
 #include <QTimer>
 #include <gtest/gtest.h>
-#include <memory>
 
 #include "platform/widgets/QtPrompts.h"
 
@@ -15,26 +14,21 @@ TEST(FileDialogFilters, EachPairBecomesOneQtFilterListingUpperCaseToo) {
   EXPECT_EQ(QtPrompts::qtFilters("Bitmaps (*.bmp)|*.bmp|All Files (*.*)|*.*|"),
             (QStringList{"Bitmaps (*.bmp *.BMP)", "All Files (*.*)"}));
   EXPECT_EQ(QtPrompts::qtFilters("Project (.mwj)|*.mwj"), QStringList{"Project (*.mwj *.MWJ)"});
-  EXPECT_TRUE(QtPrompts::qtFilters("").isEmpty());
 }
 
 namespace {
 
-std::string canonical(const QString& folder) { return QDir(folder).canonicalPath().toStdString(); }
-
-// Answers the real file or folder dialog that the next call opens: notes the
-// folder it opened in, then picks `pick` (or cancels when it is empty).
-std::shared_ptr<std::string> answerNextDialog(const QString& pick) {
-  auto opened = std::make_shared<std::string>();
+// Answers the real file or folder dialog that the next call opens: the folder
+// it opened in is noted, then `pick` chosen (or the dialog cancelled when empty).
+void answerNextDialog(QString* opened, const QString& pick) {
   QTimer::singleShot(0, [opened, pick] {
     auto* fd = qobject_cast<QFileDialog*>(QApplication::activeModalWidget());
     ASSERT_NE(fd, nullptr);
-    *opened = canonical(fd->directory().path());
+    *opened = QDir(fd->directory()).canonicalPath();
     if (pick.isEmpty()) return fd->reject();
     fd->selectFile(pick);
     static_cast<QDialog*>(fd)->accept();
   });
-  return opened;
 }
 
 }  // namespace
@@ -49,33 +43,29 @@ TEST(FileDialogFolders, ADialogWithoutFolderFollowsTheLastChoiceNeverTheStartFol
   const QString oldCwd = QDir::currentPath();
   qputenv("HOME", home.toUtf8());
   QDir::setCurrent(start);
+  const auto canonical = [](const QString& d) { return QDir(d).canonicalPath(); };
 
   QtPrompts prompts;
-  CommonDialog dlg;
-  auto opened = answerNextDialog(maps + "/a.map");
-  prompts.ShowOpen(dlg);
-  EXPECT_EQ(*opened, canonical(home)) << "before any choice";
-  EXPECT_EQ(dlg.FileName, (maps + "/a.map").toStdString());
-
-  CommonDialog other;
-  opened = answerNextDialog("");
+  CommonDialog first, other;
+  QString opened;
+  answerNextDialog(&opened, maps + "/a.map");
+  prompts.ShowOpen(first);
+  EXPECT_EQ(opened, canonical(home)) << "before any choice";
+  EXPECT_EQ(first.FileName, (maps + "/a.map").toStdString());
+  answerNextDialog(&opened, "");
   prompts.ShowSave(other);
-  EXPECT_EQ(*opened, canonical(maps)) << "after a choice in another dialog";
+  EXPECT_EQ(opened, canonical(maps)) << "after a choice in another dialog";
   EXPECT_EQ(other.FileName, "");
-
-  opened = answerNextDialog(tiles);
+  answerNextDialog(&opened, tiles);
   EXPECT_EQ(prompts.ChooseFolder("Folder", ""), tiles.toStdString());
-  EXPECT_EQ(*opened, canonical(maps));
-
   other.InitDir = start.toStdString();
-  opened = answerNextDialog("");
+  answerNextDialog(&opened, "");
   prompts.ShowOpen(other);
-  EXPECT_EQ(*opened, canonical(start)) << "a folder the command names wins";
-
+  EXPECT_EQ(opened, canonical(start)) << "a folder the command names wins";
   other.InitDir.clear();
-  opened = answerNextDialog("");
+  answerNextDialog(&opened, "");
   prompts.ShowOpen(other);
-  EXPECT_EQ(*opened, canonical(tiles)) << "a chosen folder counts too";
+  EXPECT_EQ(opened, canonical(tiles)) << "a chosen folder counts too";
 
   QDir::setCurrent(oldCwd);
   qputenv("HOME", oldHome);

@@ -1,4 +1,5 @@
 #pragma once
+#include <QAction>
 #include <QApplication>
 #include <QMouseEvent>
 #include <QTest>
@@ -6,6 +7,7 @@
 
 #include "editor/frmMain.h"
 #include "editor/logic/TileSheet.h"
+#include "platform/Bytes.h"
 #include "platform/Color.h"
 #include "render/MapRender.h"
 #include "support/ScriptedPrompts.h"

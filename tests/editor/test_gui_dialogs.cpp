@@ -1,0 +1,246 @@
+#include <QCheckBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QSlider>
+#include <QTimer>
+#include <QWindow>
+
+#include "dialogs/ClickableLabel.h"
+#include "dialogs/frmAbout.h"
+#include "dialogs/frmMapSize.h"
+#include "dialogs/frmSettings.h"
+#include "model/Settings.h"
+#include "model/SettingsPath.h"
+#include "platform/IniFile.h"
+#include "window_fixture.h"
+
+namespace {
+
+class Dialogs : public ShownWindow {
+ protected:
+  static std::array<int, 3> Sliders(const frmSettings& dlg) {
+    return {dlg.Slider1(1)->value(), dlg.Slider1(2)->value(), dlg.Slider1(3)->value()};
+  }
+  // The startup rows (0..4) that take input: box, button and reset label alike.
+  static std::string RowsOn(const frmSettings& dlg) {
+    const QLineEdit* boxes[] = {dlg.txtStartupProject(), dlg.txtTilesLoc(), dlg.txtMapsLoc(),
+                                dlg.txtStartupTiles(), dlg.txtStartupMap()};
+    std::string on;
+    for (int r = 0; r < 5; ++r)
+      on += boxes[r]->isEnabled() + dlg.cmdSelect(r)->isEnabled() + dlg.resetLabel(r)->isEnabled()
+                == 3 ? char('0' + r) : '-';
+    return on;
+  }
+  static std::string fileValue(const char* section, const char* key) {
+    return GetPrivateProfileString(section, key, "<missing>", SettingsPath());
+  }
+};
+
+// The credits' scroll offset, read back from line 1's place.
+int Offset(const frmAbout& box) { return 273 + 25 - box.lblScroll(1)->y(); }
+void Ticks(frmAbout& box, int n) {
+  for (int i = 0; i < n; ++i) box.tmrScroll_Timer();
+}
+
+}  // namespace
+
+TEST_F(Dialogs, EveryMovedSliderKeepsItsValueAndTheThreeSumToOneHundred) {
+  struct Move { int slider, value; std::array<int, 3> after; };
+  for (const Move m : {Move{1, 100, {100, 0, 0}}, Move{2, 30, {65, 30, 5}}, Move{2, 100, {0, 100, 0}},
+                       Move{3, 50, {30, 20, 50}}, Move{3, 90, {0, 10, 90}}}) {
+    frmSettings dlg(app());
+    dlg.Slider1(m.slider)->setValue(m.value);
+    EXPECT_EQ(Sliders(dlg), m.after) << m.slider << " to " << m.value;
+  }
+  frmSettings dlg(app());  // the user's own move goes through the same rule
+  dlg.Slider1(3)->triggerAction(QAbstractSlider::SliderPageStepAdd);
+  EXPECT_EQ(Sliders(dlg), (std::array{70, 20, 10}));
+  // Stored percentages open through the rule.
+  for (auto [fill, captions] : {std::pair{std::array<int16_t, 4>{0, 50, 50, 50}, "050% 000% 050%"},
+                                {{0, 75, 20, 5}, "075% 020% 005%"}, {{0, 150, 0, 0}, "100% 000% 000%"}}) {
+    st().RandomFill = fill;
+    frmSettings stored(app());
+    EXPECT_EQ(stored.Label11(1)->text() + " " + stored.Label11(2)->text().right(4) + " " +
+              stored.Label11(3)->text().right(4), QString("Tile 1 - ") + captions);
+  }
+}
+
+TEST_F(Dialogs, AStartupProjectAndStartupFilesExcludeEachOtherUntilReset) {
+  st().StartupProject = "/p/a.mwj";
+  frmSettings project(app());
+  EXPECT_EQ(RowsOn(project), "012--");
+  QTest::mouseClick(project.resetLabel(3), Qt::LeftButton);  // disabled: no reset
+  QTest::mouseClick(project.resetLabel(0), Qt::LeftButton);
+  EXPECT_EQ(project.txtStartupProject()->text() + RowsOn(project).c_str(), " 01234");
+  project.txtStartupMap()->setText("/p/a.map");  // typing a map path locks the project row
+  EXPECT_EQ(RowsOn(project), "-1234");
+  st().StartupTileset = "/p/a.prg";
+  frmSettings both(app());
+  EXPECT_EQ(RowsOn(both), "-12--");
+  QTest::mouseClick(both.Label10(), Qt::LeftButton);
+  EXPECT_EQ(RowsOn(both), "01234");
+}
+
+TEST_F(Dialogs, LoadDefaultsThenCancelKeepsDefaultsForTheRunButNotInTheFile) {
+  st().AskSave = true;
+  st().RandomFill = {0, 10, 10, 80};
+  st().SelectColor = frm().shpTileSelected.borderColor = 0x0000FF;
+  ASSERT_TRUE(SaveSettings(app()));
+  frmSettings dlg(app());
+  QTest::mouseClick(dlg.Label10(), Qt::LeftButton);
+  dlg.cmdCancel()->click();
+  EXPECT_EQ(std::tuple(st().AskSave, st().RandomFill[1], st().SelectColor), std::tuple(false, 75, 0xFF8000));
+  EXPECT_EQ(frm().shpTileSelected.borderColor, 0x0000FF);  // repainted only by Save
+  EXPECT_EQ(fileValue("Defaults", "AskSave") + fileValue("Defaults", "RandomFill3"), "True80");
+}
+
+TEST_F(Dialogs, SaveStoresWhatTheChoosersGaveAndCancelledChoosersChangeNothing) {
+  prompts.answerColor(true, 0x123456).answerColor(false).answerColor(false)  // border, label
+      .answerOpen("").answerOpen(path("start.mwj"))                          // project
+      .answerFolder("").answerFolder("/home/u/tiles");                       // tiles folder
+  frmSettings dlg(app());
+  for (QPushButton* b : {dlg.cmdBorder(), dlg.cmdBorder(), dlg.cmdDTColor(), dlg.cmdSelect(0)})
+    b->click();
+  EXPECT_EQ(dlg.txtStartupProject()->text(), "");
+  dlg.cmdSelect(0)->click();
+  const CommonDialog& open = prompts.last().dialog;
+  EXPECT_EQ(open.DialogTitle + "|" + open.Filter, "Load Startup Project|Projects (*.mwj)|*.mwj");
+  EXPECT_EQ(open.InitDir, folder.dir());
+  dlg.cmdSelect(1)->click();
+  EXPECT_EQ(dlg.txtTilesLoc()->text(), "");
+  dlg.cmdSelect(1)->click();
+  EXPECT_EQ(prompts.last().text, "Select default Tiles Directory");
+  QTest::mouseClick(dlg.cmdSave(), Qt::LeftButton);
+  EXPECT_EQ(std::tuple(st().SelectColor, st().DatatypeColor, st().StartupProject, st().TilesDir),
+            std::tuple(0x123456, 0xFFFF, path("start.mwj"), "/home/u/tiles/"));
+  EXPECT_EQ(fileValue("Defaults", "SelectColor") + fileValue("Files", "TilesDir"),
+            "1193046/home/u/tiles/");
+}
+
+TEST_F(Dialogs, ASaveThatCannotWriteSaysSoAndStaysOpenAnUnchangedSaveStillWrites) {
+  writeText(SettingsPath(), "[Defaults]\nRandomFill1=40\n");  // changed behind the program's back
+  writeText(path("plain"), "a file, not a folder");
+  frm().shpTileSelected.borderColor = frm().shpMapSelected.borderColor = 1;
+  frmSettings dlg(app());
+  dlg.show();
+  SetAppPathForTesting(path("plain"));
+  prompts.answerMsgBox(vbOK);
+  dlg.cmdSave()->click();
+  SetAppPathForTesting(folder.dir());
+  ASSERT_EQ(prompts.shown().size(), 1u);
+  EXPECT_EQ(prompts.last().text + prompts.last().title,
+            "Cannot write Settings file (" + path("plain") + "/Mosaicwright.ini)!Settings Save Error");
+  EXPECT_TRUE(dlg.isVisible());
+  dlg.cmdSave()->click();
+  EXPECT_FALSE(dlg.isVisible());
+  EXPECT_EQ(fileValue("Defaults", "RandomFill1"), "75");
+  EXPECT_EQ(frm().shpTileSelected.borderColor + frm().shpMapSelected.borderColor, 2 * 0xFF8000);
+}
+
+TEST_F(Dialogs, OptionsSettingsOpensUserSettingsAndAltSSavesAndRepaintsTheSheetFrame) {
+  prompts.answerModal([&](ModalForm& form) {
+    auto& dlg = dynamic_cast<frmSettings&>(form);
+    EXPECT_EQ(dlg.windowTitle() + " " + QString::number(dlg.width()) + "x" +
+              QString::number(dlg.height()), "User Settings 424x467");
+    dlg.show();
+    dlg.windowHandle()->requestActivate();
+    QCoreApplication::processEvents();
+    prompts.answerColor(true, 0x0000FF);
+    dlg.cmdBorder()->click();
+    // The mnemonic presses Save at once and lets it go on a timer of Qt's;
+    // the click that follows is Save's own.
+    QTest::keyClick(&dlg, Qt::Key_S, Qt::AltModifier);
+    ASSERT_TRUE(dlg.cmdSave()->isDown());
+    dlg.cmdSave()->click();
+  });
+  w->action("mnuSettings")->trigger();
+  EXPECT_EQ(fileValue("Defaults", "SelectColor"), "255");
+  const Shape& frame = frm().shpTileSelected;
+  EXPECT_EQ(sheet()->grab().toImage().pixelColor(frame.left + 8, frame.top), QColor(255, 0, 0));
+}
+
+TEST_F(Dialogs, CtrlRAsksForTheSizeRefusingWhatIsOutOfRangeAndOkResizesTheMap) {
+  prompts.answerModal([](ModalForm& form) {
+    auto& dlg = dynamic_cast<frmMapSize&>(form);
+    EXPECT_EQ(dlg.txtWidth()->text() + "x" + dlg.txtHeight()->text(), "256x128");
+    dlg.txtHeight()->setText("129");  // put back, selected and reported
+    EXPECT_EQ(dlg.txtHeight()->selectedText() + " " + dlg.lblError()->text(),
+              "128 Invalid Height (1-128)!");
+    EXPECT_TRUE(dlg.lblError()->isVisibleTo(&dlg));
+    dlg.txtHeight()->setText("20abc");  // the number it starts with; the report goes
+    EXPECT_FALSE(dlg.lblError()->isVisibleTo(&dlg));
+    EXPECT_EQ(dlg.sldHeight()->value(), 20);
+    dlg.txtWidth()->setText("13.5");  // rounded to even after taking one off
+    dlg.cmdOK()->click();
+  });
+  QApplication::setActiveWindow(w.get());
+  keys(Qt::Key_R);
+  EXPECT_EQ(std::tuple(st().MapWidth, st().MapWidthByte, st().MapHeight), std::tuple(13, 12, 20));
+  EXPECT_EQ(map()->size(), QSize(13 * 16, 20 * 16));
+  prompts.answerModal([](ModalForm& form) {  // the close box keeps the map as it is
+    dynamic_cast<frmMapSize&>(form).txtWidth()->setText("40");
+    EXPECT_TRUE(dynamic_cast<frmMapSize&>(form).close());
+  });
+  keys(Qt::Key_R);
+  EXPECT_EQ(map()->size(), QSize(13 * 16, 20 * 16));
+}
+
+TEST(CreditsBox, EachTickMovesHalfAPixelRoundedToEvenAndTheTextStartsAgainOnTick2147) {
+  frmAbout box;
+  std::vector<int> offsets;
+  for (int tick = 1; tick <= 10; ++tick) {
+    box.tmrScroll_Timer();
+    offsets.push_back(Offset(box));
+  }
+  EXPECT_EQ(offsets, (std::vector<int>{0, 1, 2, 2, 2, 3, 4, 4, 4, 5}));
+  EXPECT_EQ(box.lblScroll(24)->y(), 273 - 5 + 25 * 24);
+  const QRect area = box.picScroll()->rect();
+  Ticks(box, 40);  // offset 25: line 1 sits on the bottom edge, one more and it shows
+  EXPECT_FALSE(box.lblScroll(1)->geometry().intersects(area));
+  box.tmrScroll_Timer();
+  EXPECT_TRUE(box.lblScroll(1)->geometry().intersects(area));
+  Ticks(box, 2146 - 51);
+  EXPECT_EQ(box.lblScroll(24)->y(), -200);  // offset 1073: goes on
+  box.tmrScroll_Timer();
+  EXPECT_EQ(Offset(box), 1074);
+  box.tmrScroll_Timer();
+  EXPECT_EQ(Offset(box), 0);
+}
+
+TEST(CreditsBox, APressOnTheBackgroundClosesAtOnceAndClicksElsewhereOnRelease) {
+  frmAbout pressed;
+  pressed.show();
+  QTest::mousePress(&pressed, Qt::RightButton, Qt::NoModifier, QPoint(450, 100));
+  EXPECT_FALSE(pressed.isVisible() || pressed.tmrScroll()->isActive());
+  // QTest remembers held buttons across tests: let go of this one.
+  QTest::mouseRelease(&pressed, Qt::RightButton, Qt::NoModifier, QPoint(450, 100));
+  for (int target = 0; target < 3; ++target) {
+    frmAbout box;
+    box.show();
+    QWidget* on = std::array<QWidget*, 3>{box.lblScroll(24), box.lblExit(), box.picScroll()}[target];
+    QTest::mousePress(on, Qt::LeftButton, Qt::NoModifier, QPoint(2, 2));
+    QTest::mouseRelease(on, Qt::LeftButton, Qt::NoModifier, QPoint(-50, -50));  // let go outside
+    EXPECT_TRUE(box.isVisible()) << target;
+    QTest::mouseClick(on, Qt::LeftButton, Qt::NoModifier, QPoint(2, 2));
+    EXPECT_FALSE(box.isVisible()) << target;
+  }
+}
+
+TEST_F(Dialogs, HelpCreditsShowsTheScrollingBoxUntilAClickAndTheCaptionCarriesItsStamp) {
+  prompts.answerModal([&](ModalForm& form) {
+    auto& box = dynamic_cast<frmAbout&>(form);
+    box.show();
+    EXPECT_EQ(box.size(), QSize(530, 273));
+    EXPECT_EQ(box.tmrScroll()->isActive() ? box.tmrScroll()->interval() : 0, 16);
+    EXPECT_EQ(box.lblScroll(23)->text(), "December 20th 2011 02:44pm");
+    box.tmrScroll_Timer();
+    const int before = box.lblScroll(1)->y();
+    Ticks(box, 4);
+    EXPECT_EQ(box.lblScroll(1)->y(), before - 2);
+    QTest::mouseClick(box.lblExit(), Qt::LeftButton);
+    EXPECT_FALSE(box.isVisible());
+  });
+  w->action("mnuCredits")->trigger();
+  EXPECT_EQ(w->windowTitle(), "Mosaicwright v2.1 [December 20th 2011 02:44pm]");
+}

@@ -1,8 +1,11 @@
 #include <QCheckBox>
+#include <QDir>
+#include <QFileDialog>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QSlider>
+#include <QTemporaryDir>
 #include <QTimer>
 #include <QWindow>
 
@@ -13,6 +16,7 @@
 #include "model/Settings.h"
 #include "model/SettingsPath.h"
 #include "platform/IniFile.h"
+#include "platform/widgets/QtPrompts.h"
 #include "window_fixture.h"
 
 namespace {
@@ -41,6 +45,19 @@ class Dialogs : public ShownWindow {
 int Offset(const frmAbout& box) { return 273 + 25 - box.lblScroll(1)->y(); }
 void Ticks(frmAbout& box, int n) {
   for (int i = 0; i < n; ++i) box.tmrScroll_Timer();
+}
+
+// Answers the real file dialog the next call opens: notes the folder it opened
+// in, then picks `pick` (or cancels when it is empty).
+void answerNextDialog(QString* opened, const QString& pick) {
+  QTimer::singleShot(0, [opened, pick] {
+    auto* fd = qobject_cast<QFileDialog*>(QApplication::activeModalWidget());
+    ASSERT_NE(fd, nullptr);
+    *opened = QDir(fd->directory()).canonicalPath();
+    if (pick.isEmpty()) return fd->reject();
+    fd->selectFile(pick);
+    static_cast<QDialog*>(fd)->accept();
+  });
 }
 
 }  // namespace
@@ -95,11 +112,12 @@ TEST_F(Dialogs, LoadDefaultsThenCancelKeepsDefaultsForTheRunButNotInTheFile) {
   EXPECT_EQ(fileValue("Defaults", "AskSave") + fileValue("Defaults", "RandomFill3"), "True80");
 }
 
-TEST_F(Dialogs, SaveStoresWhatTheChoosersGaveAndCancelledChoosersChangeNothing) {
+TEST_F(Dialogs, SaveStoresWhatTheChoosersGaveAndAFailedWriteSaysSoAndKeepsTheDialogOpen) {
   prompts.answerColor(true, 0x123456).answerColor(false).answerColor(false)  // border, label
       .answerOpen("").answerOpen(path("start.mwj"))                          // project
       .answerFolder("").answerFolder("/home/u/tiles");                       // tiles folder
   frmSettings dlg(app());
+  dlg.show();
   for (QPushButton* b : {dlg.cmdBorder(), dlg.cmdBorder(), dlg.cmdDTColor(), dlg.cmdSelect(0)})
     b->click();
   EXPECT_EQ(dlg.txtStartupProject()->text(), "");
@@ -111,43 +129,35 @@ TEST_F(Dialogs, SaveStoresWhatTheChoosersGaveAndCancelledChoosersChangeNothing) 
   EXPECT_EQ(dlg.txtTilesLoc()->text(), "");
   dlg.cmdSelect(1)->click();
   EXPECT_EQ(prompts.last().text, "Select default Tiles Directory");
+
+  writeText(path("plain"), "a file, not a folder");
+  SetAppPathForTesting(path("plain"));
+  prompts.answerMsgBox(vbOK);
   QTest::mouseClick(dlg.cmdSave(), Qt::LeftButton);
+  SetAppPathForTesting(folder.dir());
+  EXPECT_EQ(prompts.last().title + " | " + prompts.last().text,
+            "Settings Save Error | Cannot write Settings file (" + path("plain") + "/Mosaicwright.ini)!");
+  ASSERT_TRUE(dlg.isVisible());
+  QTest::mouseClick(dlg.cmdSave(), Qt::LeftButton);
+  EXPECT_FALSE(dlg.isVisible());
   EXPECT_EQ(std::tuple(st().SelectColor, st().DatatypeColor, st().StartupProject, st().TilesDir),
             std::tuple(0x123456, 0xFFFF, path("start.mwj"), "/home/u/tiles/"));
   EXPECT_EQ(fileValue("Defaults", "SelectColor") + fileValue("Files", "TilesDir"),
             "1193046/home/u/tiles/");
 }
 
-TEST_F(Dialogs, ASaveThatCannotWriteSaysSoAndStaysOpenAnUnchangedSaveStillWrites) {
+TEST_F(Dialogs, OptionsSettingsOpensUserSettingsWhereAltSSavesEvenUnchangedAndRepaintsTheFrame) {
   writeText(SettingsPath(), "[Defaults]\nRandomFill1=40\n");  // changed behind the program's back
-  writeText(path("plain"), "a file, not a folder");
-  frm().shpTileSelected.borderColor = frm().shpMapSelected.borderColor = 1;
-  frmSettings dlg(app());
-  dlg.show();
-  SetAppPathForTesting(path("plain"));
-  prompts.answerMsgBox(vbOK);
-  dlg.cmdSave()->click();
-  SetAppPathForTesting(folder.dir());
-  ASSERT_EQ(prompts.shown().size(), 1u);
-  EXPECT_EQ(prompts.last().text + prompts.last().title,
-            "Cannot write Settings file (" + path("plain") + "/Mosaicwright.ini)!Settings Save Error");
-  EXPECT_TRUE(dlg.isVisible());
-  dlg.cmdSave()->click();
-  EXPECT_FALSE(dlg.isVisible());
-  EXPECT_EQ(fileValue("Defaults", "RandomFill1"), "75");
-  EXPECT_EQ(frm().shpTileSelected.borderColor + frm().shpMapSelected.borderColor, 2 * 0xFF8000);
-}
-
-TEST_F(Dialogs, OptionsSettingsOpensUserSettingsAndAltSSavesAndRepaintsTheSheetFrame) {
+  Click(sheet(), Cell(5, 0));
+  MoveTo(sheet(), Cell(20, 5));  // the red tile cursor goes with the mouse
+  frm().shpTileSelected.borderColor = frm().shpMapSelected.borderColor = 0x00FF00;
+  w->sync();
   prompts.answerModal([&](ModalForm& form) {
     auto& dlg = dynamic_cast<frmSettings&>(form);
-    EXPECT_EQ(dlg.windowTitle() + " " + QString::number(dlg.width()) + "x" +
-              QString::number(dlg.height()), "User Settings 424x467");
+    EXPECT_EQ(std::pair(dlg.windowTitle(), dlg.size()), std::pair(QString("User Settings"), QSize(424, 467)));
     dlg.show();
     dlg.windowHandle()->requestActivate();
     QCoreApplication::processEvents();
-    prompts.answerColor(true, 0x0000FF);
-    dlg.cmdBorder()->click();
     // The mnemonic presses Save at once and lets it go on a timer of Qt's;
     // the click that follows is Save's own.
     QTest::keyClick(&dlg, Qt::Key_S, Qt::AltModifier);
@@ -155,34 +165,24 @@ TEST_F(Dialogs, OptionsSettingsOpensUserSettingsAndAltSSavesAndRepaintsTheSheetF
     dlg.cmdSave()->click();
   });
   w->action("mnuSettings")->trigger();
-  EXPECT_EQ(fileValue("Defaults", "SelectColor"), "255");
-  const Shape& frame = frm().shpTileSelected;
-  EXPECT_EQ(sheet()->grab().toImage().pixelColor(frame.left + 8, frame.top), QColor(255, 0, 0));
+  EXPECT_EQ(fileValue("Defaults", "RandomFill1"), "75");
+  EXPECT_EQ(frm().shpMapSelected.borderColor, 0xFF8000);
+  EXPECT_EQ(sheet()->grab().toImage().pixelColor(16 * 5 + 8, 0), QColor(0, 128, 255));
 }
 
 TEST_F(Dialogs, CtrlRAsksForTheSizeRefusingWhatIsOutOfRangeAndOkResizesTheMap) {
   prompts.answerModal([](ModalForm& form) {
     auto& dlg = dynamic_cast<frmMapSize&>(form);
-    EXPECT_EQ(dlg.txtWidth()->text() + "x" + dlg.txtHeight()->text(), "256x128");
     dlg.txtHeight()->setText("129");  // put back, selected and reported
     EXPECT_EQ(dlg.txtHeight()->selectedText() + " " + dlg.lblError()->text(),
               "128 Invalid Height (1-128)!");
-    EXPECT_TRUE(dlg.lblError()->isVisibleTo(&dlg));
-    dlg.txtHeight()->setText("20abc");  // the number it starts with; the report goes
-    EXPECT_FALSE(dlg.lblError()->isVisibleTo(&dlg));
+    dlg.txtHeight()->setText("20abc");  // the number it starts with
     EXPECT_EQ(dlg.sldHeight()->value(), 20);
     dlg.txtWidth()->setText("13.5");  // rounded to even after taking one off
     dlg.cmdOK()->click();
   });
-  QApplication::setActiveWindow(w.get());
   keys(Qt::Key_R);
   EXPECT_EQ(std::tuple(st().MapWidth, st().MapWidthByte, st().MapHeight), std::tuple(13, 12, 20));
-  EXPECT_EQ(map()->size(), QSize(13 * 16, 20 * 16));
-  prompts.answerModal([](ModalForm& form) {  // the close box keeps the map as it is
-    dynamic_cast<frmMapSize&>(form).txtWidth()->setText("40");
-    EXPECT_TRUE(dynamic_cast<frmMapSize&>(form).close());
-  });
-  keys(Qt::Key_R);
   EXPECT_EQ(map()->size(), QSize(13 * 16, 20 * 16));
 }
 
@@ -213,8 +213,7 @@ TEST(CreditsBox, APressOnTheBackgroundClosesAtOnceAndClicksElsewhereOnRelease) {
   pressed.show();
   QTest::mousePress(&pressed, Qt::RightButton, Qt::NoModifier, QPoint(450, 100));
   EXPECT_FALSE(pressed.isVisible() || pressed.tmrScroll()->isActive());
-  // QTest remembers held buttons across tests: let go of this one.
-  QTest::mouseRelease(&pressed, Qt::RightButton, Qt::NoModifier, QPoint(450, 100));
+  QTest::mouseRelease(&pressed, Qt::RightButton);  // QTest would hold it into the next test
   for (int target = 0; target < 3; ++target) {
     frmAbout box;
     box.show();
@@ -231,9 +230,8 @@ TEST_F(Dialogs, HelpCreditsShowsTheScrollingBoxUntilAClickAndTheCaptionCarriesIt
   prompts.answerModal([&](ModalForm& form) {
     auto& box = dynamic_cast<frmAbout&>(form);
     box.show();
-    EXPECT_EQ(box.size(), QSize(530, 273));
-    EXPECT_EQ(box.tmrScroll()->isActive() ? box.tmrScroll()->interval() : 0, 16);
-    EXPECT_EQ(box.lblScroll(23)->text(), "December 20th 2011 02:44pm");
+    EXPECT_EQ(std::pair(box.size(), box.tmrScroll()->isActive() ? box.tmrScroll()->interval() : 0),
+              std::pair(QSize(530, 273), 16));
     box.tmrScroll_Timer();
     const int before = box.lblScroll(1)->y();
     Ticks(box, 4);
@@ -243,4 +241,38 @@ TEST_F(Dialogs, HelpCreditsShowsTheScrollingBoxUntilAClickAndTheCaptionCarriesIt
   });
   w->action("mnuCredits")->trigger();
   EXPECT_EQ(w->windowTitle(), "Mosaicwright v2.1 [December 20th 2011 02:44pm]");
+}
+
+TEST(FileDialogFilters, EachPairBecomesOneQtFilterListingUpperCaseToo) {
+  EXPECT_EQ(QtPrompts::qtFilters("Datamap (*.map;*.prg)|*.map;*.prg"),
+            QStringList{"Datamap (*.map *.MAP *.prg *.PRG)"});
+  EXPECT_EQ(QtPrompts::qtFilters("Bitmaps (*.bmp)|*.bmp|All Files (*.*)|*.*|"),
+            (QStringList{"Bitmaps (*.bmp *.BMP)", "All Files (*.*)"}));
+  EXPECT_EQ(QtPrompts::qtFilters("Project (.mwj)|*.mwj"), QStringList{"Project (*.mwj *.MWJ)"});
+}
+
+TEST(FileDialogFolders, ADialogWithoutFolderFollowsTheLastChoiceNeverTheStartFolder) {
+  QTemporaryDir root;
+  const QString home = root.filePath("home"), start = root.filePath("start"), maps = root.filePath("maps");
+  for (const QString& d : {home, start, maps}) ASSERT_TRUE(QDir().mkpath(d));
+  QFile(maps + "/a.map").open(QIODevice::WriteOnly);
+  const QByteArray oldHome = qgetenv("HOME");
+  const QString oldCwd = QDir::currentPath();
+  qputenv("HOME", home.toUtf8());
+  QDir::setCurrent(start);
+  QtPrompts prompts;
+  CommonDialog first, other;
+  QString opened;
+  answerNextDialog(&opened, maps + "/a.map");
+  prompts.ShowOpen(first);
+  EXPECT_EQ(opened, QDir(home).canonicalPath()) << "before any choice";
+  answerNextDialog(&opened, "");
+  prompts.ShowSave(other);
+  EXPECT_EQ(opened, QDir(maps).canonicalPath()) << "after a choice in another dialog";
+  other.InitDir = start.toStdString();
+  answerNextDialog(&opened, "");
+  prompts.ShowOpen(other);
+  EXPECT_EQ(opened, QDir(start).canonicalPath()) << "a folder the command names wins";
+  QDir::setCurrent(oldCwd);
+  qputenv("HOME", oldHome);
 }

@@ -1,9 +1,17 @@
+#include <QFile>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QMenu>
 #include <QMenuBar>
+#include <QScrollBar>
 #include <QStatusBar>
+#include <QStyleOptionSlider>
+#include <QWindow>
 
+#include "editor/KeyTranslation.h"
 #include "editor/logic/MenuState.h"
+#include "model/SettingsPath.h"
+#include "platform/IniFile.h"
 #include "window_fixture.h"
 
 namespace {
@@ -30,6 +38,28 @@ bool ShowsTile(const Picture& pic, int px, int py, int tile) {
          pic.pixel(px + 15, py + 15) == SheetColor(tile, 15, 15);
 }
 
+std::pair<int, int> Codes(int key, Qt::KeyboardModifiers mods, quint32 scanCode = 0, bool xkb = false) {
+  const KeyUpArgs k = TranslateKeyEvent(QKeyEvent(QEvent::KeyRelease, key, mods, scanCode, 0, 0), xkb);
+  return {k.keyCode, k.shift};
+}
+
+// The middle of a part of a scroll bar, where its style draws it now.
+QPoint partOf(QWidget* w, QStyle::SubControl part) {
+  auto* bar = static_cast<QScrollBar*>(w);
+  QStyleOptionSlider o;
+  o.initFrom(bar);
+  o.orientation = bar->orientation();
+  if (o.orientation == Qt::Horizontal) o.state |= QStyle::State_Horizontal;
+  o.maximum = bar->maximum();
+  o.sliderPosition = o.sliderValue = bar->value();
+  o.pageStep = bar->pageStep();
+  return bar->style()->subControlRect(QStyle::CC_ScrollBar, &o, part, bar).center();
+}
+
+void clickOn(QWidget* w, QPoint p = QPoint(3, 3)) {
+  QTest::mouseClick(w, Qt::LeftButton, Qt::NoModifier, p);
+}
+
 }  // namespace
 
 TEST_F(MainWindow, MenusHoldTheirItemsInOrderWithCaptionsAndShortcuts) {
@@ -54,7 +84,6 @@ TEST_F(MainWindow, RecentFileCaptionShowsAnAmpersandLiterally) {
 }
 
 TEST_F(MainWindow, ADisabledFileMenuSilencesItsShortcutsUntilEnabledAgain) {
-  QApplication::setActiveWindow(w.get());
   for (int enabled : {1, 0, 1}) {
     SetMenuState(app(), enabled);
     w->sync();
@@ -88,20 +117,31 @@ TEST_F(MainWindow, TheFirstFrameShowsTheUntouchedMapWithoutGivingItPixels) {
   EXPECT_TRUE(frm().picMap.isBlank());
 }
 
-TEST_F(RealWindow, ADragAndADoubleClickEachPaintWithOneUndoSnapshotThatUndoTakesBack) {
+TEST_F(RealWindow, ADragPaintsWithOneSnapshotAndTwelveUndosAfterFourteenPressesGoBackToTheSecond) {
   Click(sheet(), Cell(1, 2));  // tile 65
   Drag(map(), Qt::LeftButton, Cell(3, 2), Cell(5, 2));
-  EXPECT_EQ(std::tuple(st().DatamapAt(3, 2), st().DatamapAt(4, 2), st().DatamapAt(5, 2),
-                       st().DatamapAt(6, 2), st().UndoLevel), std::tuple(65, 65, 65, 0, 1));
-  EXPECT_TRUE(ShowsTile(frm().picMap, 64, 32, 65));
+  EXPECT_EQ(std::tuple(st().DatamapAt(3, 2), st().DatamapAt(5, 2), st().DatamapAt(6, 2), st().UndoLevel),
+            std::tuple(65, 65, 0, 1));
+  CellArray afterSecond{};
+  for (int k = 0; k < 13; ++k) {
+    Click(map(), Cell(k, 3));
+    if (k == 0) afterSecond = st().Datamap;
+  }
+  for (int k = 0; k < 12; ++k) w->action("mnuUndo")->trigger();
+  EXPECT_TRUE(st().Datamap == afterSecond);
+  EXPECT_TRUE(ShowsTile(frm().picMap, 0, 48, 65) && ShowsTile(frm().picMap, 16, 48, 0));
+  w->action("mnuUndo")->trigger();
+  EXPECT_TRUE(st().Datamap == afterSecond);
+}
+
+TEST_F(RealWindow, AReverseDragOnTheSheetPicksTheBlockThatADoubleClickStampsOnce) {
+  Drag(sheet(), Qt::RightButton, Cell(5, 1), Cell(2, 3));
   // What the window system sends for a double click: press, release, double click, release.
-  Click(map(), Cell(8, 2));
-  QTest::mouseDClick(map(), Qt::LeftButton, Qt::NoModifier, Cell(8, 2));
-  QTest::mouseRelease(map(), Qt::LeftButton, Qt::NoModifier, Cell(8, 2));
-  EXPECT_EQ(st().UndoLevel, 2);
-  w->action("mnuUndo")->trigger();
-  w->action("mnuUndo")->trigger();
-  EXPECT_TRUE(st().DatamapAt(4, 2) == 0 && ShowsTile(frm().picMap, 64, 32, 0));
+  Click(map(), Cell(0, 0));
+  QTest::mouseDClick(map(), Qt::LeftButton, Qt::NoModifier, Cell(0, 0));
+  QTest::mouseRelease(map(), Qt::LeftButton, Qt::NoModifier, Cell(0, 0));
+  EXPECT_EQ(std::tuple(st().DatamapAt(0, 0), st().DatamapAt(3, 2), st().DatamapAt(4, 2),
+                       st().DatamapAt(0, 3), st().UndoLevel), std::tuple(34, 101, 0, 0, 1));
 }
 
 TEST_F(RealWindow, ARightDragCopiesABlockAndCtrlLeftPastesIt) {
@@ -121,4 +161,146 @@ TEST_F(RealWindow, TheStatusBarFollowsTheMouseOverTheMap) {
   EXPECT_EQ(panel[0]->text() + " " + panel[1]->text(), "X = 1 Y = 1");
   MoveTo(map(), Cell(17, 9));
   EXPECT_EQ(panel[0]->text() + " " + panel[1]->text(), "X = 18 Y = 10");
+}
+
+TEST(KeyTranslation, AKeyIsNamedByItsUsKeyAndTheWholeModifierMask) {
+  const auto shift = Qt::ShiftModifier, keypad = Qt::KeypadModifier;
+  struct Case { int key; Qt::KeyboardModifiers mods; int code, mask; };
+  for (const Case c : {Case{Qt::Key_A, Qt::AltModifier, 65, 4}, Case{Qt::Key_A, Qt::MetaModifier, 65, 0},
+                       Case{Qt::Key_Slash, keypad | shift, 111, 1}, Case{Qt::Key_F1, {}, 112, 0},
+                       Case{Qt::Key_Left, keypad, 37, 0}, Case{Qt::Key_Eacute, {}, 0, 0}})
+    EXPECT_EQ(Codes(c.key, c.mods), std::pair(c.code, c.mask)) << std::hex << c.key;
+  // With XKB scan codes the physical key decides: a German layout prints '"'
+  // on Shift+2; unknown codes go by the key.
+  EXPECT_EQ(Codes(Qt::Key_QuoteDbl, shift, 11, true), std::pair(50, 1));
+  EXPECT_EQ(Codes(Qt::Key_Z, {}, 8, true), std::pair(90, 0));
+}
+
+TEST_F(MainWindow, KeyReleasesActOnceWhicheverWidgetHasTheFocusAndAutoRepeatNotAtAll) {
+  // A release as the platform delivers it: to the window, then to the focus widget.
+  auto release = [&](Qt::Key key, Qt::KeyboardModifiers mods = Qt::NoModifier) {
+    QTest::keyRelease(w->windowHandle(), key, mods);
+  };
+  map()->setFocus();
+  release(Qt::Key_At, Qt::ShiftModifier);
+  release(Qt::Key_Colon, Qt::ShiftModifier);
+  w->control("cmdHome")->setFocus();
+  release(Qt::Key_AsciiCircum, Qt::ShiftModifier);
+  release(Qt::Key_Exclam, Qt::ShiftModifier | Qt::ControlModifier);
+  release(Qt::Key_Shift);
+  for (int c = 0; c < 4; ++c) EXPECT_EQ(st().DatamapAt(c, 0), "\x00\x3A\x36\x31"[c]) << c;
+  EXPECT_EQ(std::pair(int(st().UndoLevel), frm().shpMapCursor.left), std::pair(4, 64));
+
+  QKeyEvent repeat(QEvent::KeyRelease, Qt::Key_A, Qt::NoModifier, "a", true);
+  QApplication::sendEvent(map(), &repeat);
+  EXPECT_EQ(st().UndoLevel, 4);
+  QKeyEvent once(QEvent::KeyRelease, Qt::Key_A, Qt::NoModifier, "a");
+  QApplication::sendEvent(map(), &once);  // climbs to the window unaccepted
+  EXPECT_EQ(std::pair(int(st().UndoLevel), int(st().DatamapAt(4, 0))), std::pair(5, 1));
+
+  release(Qt::Key_X, Qt::ControlModifier);  // the random fill's prompt, closed again by Esc
+  EXPECT_TRUE(w->control("picRandFill")->isVisible() && !map()->isEnabled());
+  release(Qt::Key_Escape);
+  EXPECT_TRUE(!w->control("picRandFill")->isVisible() && map()->isEnabled());
+}
+
+TEST_F(MainWindow, NewThenSaveFromTheMenuWritesFiveFilesAndCtrlPLoadsThemBack) {
+  prompts.answerInput("Level1");
+  w->action("mnuProjectNew")->trigger();
+  EXPECT_EQ(static_cast<QLabel*>(w->control("lblProject"))->text(), "Project - Level1.mwj");
+  const char* files[] = {"Level1.mwj", "MWRT.Level1.PRG", "TYPE.Level1.PRG", "TILE.Level1.PRG",
+                         "CMAP.Level1.PRG"};
+  for (const char* f : files) prompts.answerSave(path(f));
+  st().DatamapAt(0, 0) = 9;  // saved, then loaded back
+  w->action("mnuProjectSave")->trigger();
+  for (const char* f : files) EXPECT_TRUE(QFile::exists(QString::fromStdString(path(f)))) << f;
+  EXPECT_EQ(w->action("mnuMWJMRU(0)")->text().toStdString(), path("Level1.mwj"));
+  EXPECT_TRUE(w->action("mnuMWJMRU(0)")->isVisible());
+
+  st().DatamapAt(0, 0) = 0;
+  prompts.answerOpen(path("Level1.mwj"));
+  keys(Qt::Key_P);
+  EXPECT_EQ(prompts.last().dialog.DialogTitle, "Load Project");
+  EXPECT_EQ(st().DatamapAt(0, 0), 9);
+  EXPECT_TRUE(map()->isEnabled());
+}
+
+TEST_F(MainWindow, ExportToD64WritesTheStartUpProjectToBlankD64InItsFolder) {
+  prompts.answerSave(path("Blank.D64")).answerMsgBox(vbOK);
+  w->action("mnuD64Extract")->trigger();
+  const CommonDialog& dialog = prompts.shown().front().dialog;
+  EXPECT_EQ(std::pair(dialog.InitDir, dialog.FileName), std::pair(folder.dir(), std::string("Blank.D64")));
+  EXPECT_EQ(prompts.last().title, "D64 File Export Complete");
+  EXPECT_EQ(readBytes(path("Blank.D64")).size(), 174848u);
+}
+
+// The map is 256 x 128 cells, 4096 x 2048 pixels: far larger than the viewport.
+TEST_F(MainWindow, TheBarsAndTheCornerButtonsMoveTheMapByWholeSteps) {
+  QWidget *vert = w->control("scrVert"), *horz = w->control("scrHorz");
+  auto value = [](QWidget* bar) { return static_cast<QScrollBar*>(bar)->value(); };
+  clickOn(vert, partOf(vert, QStyle::SC_ScrollBarAddLine));  // a step is MapHeight pixels
+  clickOn(horz, partOf(horz, QStyle::SC_ScrollBarAddPage));  // and MapWidth across
+  EXPECT_EQ(map()->pos(), QPoint(-256, -128));
+  // A dragged thumb moves the map once, where it is let go.
+  const QPoint thumb = partOf(vert, QStyle::SC_ScrollBarSlider), end(thumb.x(), vert->height());
+  QTest::mousePress(vert, Qt::LeftButton, Qt::NoModifier, thumb);
+  MoveTo(vert, end, Qt::LeftButton);
+  EXPECT_EQ(map()->y(), -128);
+  QTest::mouseRelease(vert, Qt::LeftButton, Qt::NoModifier, end);
+  EXPECT_EQ(map()->y(), -128 * 15);
+
+  clickOn(w->control("cmdTop"));
+  EXPECT_EQ(std::pair(map()->pos(), value(vert)), std::pair(QPoint(-256, 0), 0));
+  clickOn(vert, partOf(vert, QStyle::SC_ScrollBarAddLine));
+  clickOn(w->control("cmdLeft"));
+  EXPECT_EQ(std::pair(map()->pos(), value(horz)), std::pair(QPoint(0, -128), 0));
+  clickOn(horz, partOf(horz, QStyle::SC_ScrollBarAddLine));
+  clickOn(w->control("cmdHome"));
+  EXPECT_EQ(std::tuple(map()->pos(), value(horz), value(vert)), std::tuple(QPoint(0, 0), 0, 0));
+
+  w->action("mnuZoom50")->trigger();  // zoomed, the bars move the copy
+  clickOn(vert, partOf(vert, QStyle::SC_ScrollBarAddLine));
+  EXPECT_EQ(w->control("picZoom")->pos(), QPoint(0, -128));
+}
+
+TEST_F(MainWindow, ResizingLaysOutTheBarsAndTheFitZoomsFillTheViewportLeft) {
+  auto geo = [&](const char* name) { return w->control(name)->geometry(); };
+  w->resize(821, 600 + w->centralWidget()->y());  // a client area of 821 x 600
+  QApplication::processEvents();
+  EXPECT_EQ(geo("scrVert"), QRect(800, 16, 21, 394));
+  EXPECT_EQ(geo("scrHorz"), QRect(24, 410, 777, 17));
+  EXPECT_EQ(geo("Frame2").y(), 600 - 153 - 20);
+  EXPECT_EQ(geo("picScroll").size(), QSize(800, 411));
+  w->action("mnuZoomPage")->trigger();
+  EXPECT_EQ(w->control("picZoom")->size(), QSize(822, 411));
+  w->action("mnuZoomWidth")->trigger();
+  EXPECT_EQ(w->control("picZoom")->size(), QSize(800, 400));
+  w->resize(600, 200 + w->centralWidget()->y());  // lower than the frames: no vertical bar
+  QApplication::processEvents();
+  EXPECT_EQ(std::pair(geo("scrVert").height(), geo("picScroll").height()), std::pair(0, 17));
+}
+
+TEST_F(MainWindow, ThePlaceSizeAndStateSavedAtExitComeBackInTheNextWindow) {
+  auto reopen = [&] {  // as at the next start of the program
+    w.reset();
+    w = std::make_unique<frmMain>("", &prompts);
+    w->show();
+  };
+  // A hand-edited placement of no size keeps the window's own size.
+  const QSize own = w->size();
+  writeText(SettingsPath(), "[Window]\nSave=True\nState=0\nLeft=300\nTop=150\nWidth=0\n");
+  reopen();
+  EXPECT_EQ(std::pair(w->pos(), w->size()), std::pair(QPoint(20, 10), own));
+
+  w->move(130, 90);
+  w->resize(900, 700);
+  ASSERT_TRUE(w->close());
+  reopen();
+  // The frame's place and the size inside it, as the window manager takes them back.
+  EXPECT_EQ(std::pair(w->pos(), w->size()), std::pair(QPoint(130, 90), QSize(900, 700)));
+  w->showMaximized();
+  ASSERT_TRUE(w->close());
+  EXPECT_EQ(GetPrivateProfileString("Window", "State", "", SettingsPath()), "2");
+  reopen();
+  EXPECT_TRUE(w->isMaximized());
 }

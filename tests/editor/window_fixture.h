@@ -39,12 +39,13 @@ inline void Drag(QWidget* v, Qt::MouseButton b, QPoint from, QPoint to) {
   QTest::mouseRelease(v, b, Qt::NoModifier, to);
 }
 
-// The real main window over an empty program folder, shown offscreen; every
-// prompt it shows must have been scripted.
+// The real main window over an empty program folder, shown offscreen and
+// active; every prompt it shows must have been scripted.
 class ShownWindow : public ::testing::Test {
  protected:
-  explicit ShownWindow(bool show = true) : w(std::make_unique<frmMain>("", &prompts)) {
-    if (show) w->show();
+  ShownWindow() : w(std::make_unique<frmMain>("", &prompts)) {
+    w->show();
+    QApplication::setActiveWindow(w.get());
   }
   void TearDown() override { EXPECT_EQ(prompts.pending(), 0u); }
   App& app() { return w->app(); }
@@ -61,18 +62,16 @@ class ShownWindow : public ::testing::Test {
 };
 
 // The same with a tile sheet whose every pixel differs (so a map pixel names
-// its tile and its place in it), tile 0 as the brush, and the keyboard focus.
+// its tile and its place in it), and tile 0 as the brush.
 class RealWindow : public ShownWindow {
  protected:
-  RealWindow() : ShownWindow(false) {
+  RealWindow() {
     for (int t = 0; t < 256; ++t)
       for (int y = 0; y < 16; ++y)
         for (int x = 0; x < 16; ++x)
           frm().picTileView.setPixel(16 * (t % 32) + x, 16 * (t / 32) + y, SheetColor(t, x, y));
     RedrawMap(app());
     ResetTileSelection(app());
-    w->show();
     w->sync();
-    QApplication::setActiveWindow(w.get());
   }
 };

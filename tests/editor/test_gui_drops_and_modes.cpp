@@ -56,7 +56,6 @@ class ModesAndBitmap : public RealWindow {
     for (int r = 0; r < 5; ++r)
       for (int c = 0; c < 10; ++c) st().DatamapAt(c, r) = uint8_t(c + 7 * r);
     RedrawMap(app());
-    w->sync();
   }
 };
 }  // namespace

@@ -27,7 +27,7 @@ class TileEditorWindow : public ShownWindow {
     QTest::mouseClick(grid(), b, Qt::NoModifier, QPoint(16 * x + 8, 16 * y + 8));
   }
   void press(const char* button, int times = 1) {
-    for (int i = 0; i < times; ++i) QTest::mouseClick(w->control(button), Qt::LeftButton);
+    while (times--) QTest::mouseClick(w->control(button), Qt::LeftButton);
   }
   bool enabled(const char* control) { return w->control(control)->isEnabled(); }
   Rows sheetRows(int t) {  // the tile as the tileset holds it
@@ -63,7 +63,6 @@ TEST_F(TileEditorWindow, AClickOnTheGridReachesEveryPictureTheMapAndTheSavedFile
   ASSERT_TRUE(SaveTileset(app(), path("t.prg")) && SaveTileset(app(), path("t.chr")));
   const Bytes prg = readBytes(path("t.prg")), chr = readBytes(path("t.chr"));
   ASSERT_EQ(prg.size() + chr.size(), 2050u + 2048u);
-  EXPECT_EQ(Bytes(prg.begin(), prg.begin() + 2), (Bytes{0x00, 0x70}));
   const Bytes tile{0x00, 0x20, 0, 0, 0x08, 0, 0, 0};
   EXPECT_EQ(Bytes(prg.begin() + 2 + 8 * kTile, prg.begin() + 10 + 8 * kTile), tile);
   EXPECT_EQ(Bytes(chr.begin() + 8 * kTile, chr.begin() + 8 * kTile + 8), tile);
@@ -96,9 +95,9 @@ TEST_F(TileEditorWindow, ASwatchRecoloursOnlyTheBlockBrushsTopLeftTileAndLeavesT
   Drag(sheet(), Qt::RightButton, QPoint(23, 39), QPoint(39, 55));  // tiles 65, 66 / 97, 98
   clickBox(3, 3);
   ASSERT_TRUE(enabled("cmdUndo"));
-  QTest::mouseClick(w->control("picColor(0)"), Qt::LeftButton);  // the background: nothing
+  press("picColor(0)");  // the background: nothing
   EXPECT_EQ(st().Colormap[2 + kTile], 1);
-  QTest::mouseClick(w->control("picColor(5)"), Qt::LeftButton);
+  press("picColor(5)");
   EXPECT_EQ(std::tuple(st().Colormap[2 + kTile], st().Colormap[3 + kTile], st().Colormap[34 + kTile]),
             std::tuple(5, 1, 1));
   EXPECT_EQ(frm().picTileView.pixel(16 * 1 + 7, 16 * 2 + 7), color(5));  // the click's pixel too

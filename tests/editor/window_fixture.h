@@ -13,8 +13,7 @@
 #include "support/ScriptedPrompts.h"
 #include "support/TestFiles.h"
 
-// Tile t's colour at (x, y) inside it: red is the tile number, green and blue
-// are 8 more than a multiple of 16 (which a marker or label colour is not).
+// Tile t's colour at (x, y) in it; no marker or label colour has green and blue of 16 n + 8.
 inline int32_t SheetColor(int tile, int x, int y) { return RGBColor(tile, 16 * x + 8, 16 * y + 8); }
 
 // The middle of cell (col, row) of the map or the sheet at full size.
@@ -26,15 +25,13 @@ inline void MoveTo(QWidget* v, QPoint p, Qt::MouseButtons held = Qt::NoButton) {
   QMouseEvent move(QEvent::MouseMove, p, v->mapToGlobal(p), Qt::NoButton, held, Qt::NoModifier);
   QApplication::sendEvent(v, &move);
 }
-inline void Click(QWidget* v, QPoint p, Qt::KeyboardModifiers mods = Qt::NoModifier,
-                  Qt::MouseButton b = Qt::LeftButton) {
+inline void Click(QWidget* v, QPoint p, Qt::KeyboardModifiers mods = Qt::NoModifier) {
   MoveTo(v, p);
-  QTest::mouseClick(v, b, mods, p);
+  QTest::mouseClick(v, Qt::LeftButton, mods, p);
 }
 inline void Drag(QWidget* v, Qt::MouseButton b, QPoint from, QPoint to) {
   MoveTo(v, from);
   QTest::mousePress(v, b, Qt::NoModifier, from);
-  MoveTo(v, (from + to) / 2, b);
   MoveTo(v, to, b);
   QTest::mouseRelease(v, b, Qt::NoModifier, to);
 }

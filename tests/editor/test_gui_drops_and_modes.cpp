@@ -34,7 +34,9 @@ class Drops : public RealWindow {
     EXPECT_TRUE(dropped.isAccepted());
     QCoreApplication::processEvents();
   }
-  std::string message() { return prompts.last().title + " | " + prompts.last().text; }
+  std::string message() {
+    return prompts.shown().empty() ? "none" : prompts.last().title + " | " + prompts.last().text;
+  }
   static Bytes file(Bytes head, size_t size, uint8_t fill) {
     head.resize(size, fill);
     return head;

@@ -71,8 +71,7 @@ TEST_F(MainWindow, ExitQuestionCancelKeepsTheWindowAndNoClosesIt) {
   EXPECT_TRUE(w->close());
 }
 
-// A first run draws nothing into the map or the zoom copy, 32 MiB each: the
-// view paints an untouched picture's background straight onto the screen.
+// The view paints an untouched map as its background, never giving it 32 MiB of pixels.
 TEST_F(MainWindow, TheFirstFrameShowsTheUntouchedMapWithoutGivingItPixels) {
   ASSERT_TRUE(QTest::qWaitForWindowExposed(w.get()));
   EXPECT_TRUE(frm().picMap.isBlank() && frm().picZoom.isBlank());
@@ -86,9 +85,9 @@ TEST_F(MainWindow, TheFirstFrameShowsTheUntouchedMapWithoutGivingItPixels) {
 TEST_F(RealWindow, ADragPaintsWithOneSnapshotAndTwelveUndosAfterFourteenPressesGoBackToTheSecond) {
   Click(sheet(), Cell(1, 2));  // tile 65
   Drag(map(), Qt::LeftButton, Cell(3, 2), Cell(5, 2));
-  EXPECT_EQ(std::tuple(st().DatamapAt(3, 2), st().DatamapAt(5, 2), st().DatamapAt(6, 2), st().UndoLevel),
-            std::tuple(65, 65, 0, 1));
-  CellArray afterSecond{};
+  EXPECT_EQ(std::tuple(st().DatamapAt(3, 2), st().DatamapAt(5, 2), st().DatamapAt(6, 2),
+                       st().UndoLevel), std::tuple(65, 65, 0, 1));
+  CellArray afterSecond{};  // the drag was the first of fourteen presses
   for (int k = 0; k < 13; ++k) {
     Click(map(), Cell(k, 3));
     if (k == 0) afterSecond = st().Datamap;
@@ -169,7 +168,6 @@ TEST_F(MainWindow, KeyReleasesActOnceWhicheverWidgetHasTheFocusAndAutoRepeatNotA
 TEST_F(MainWindow, NewThenSaveFromTheMenuWritesFiveFilesAndCtrlPLoadsThemBack) {
   prompts.answerInput("Level1");
   w->action("mnuProjectNew")->trigger();
-  EXPECT_EQ(static_cast<QLabel*>(w->control("lblProject"))->text(), "Project - Level1.mwj");
   const char* files[] = {"Level1.mwj", "MWRT.Level1.PRG", "TYPE.Level1.PRG", "TILE.Level1.PRG",
                          "CMAP.Level1.PRG"};
   for (const char* f : files) prompts.answerSave(path(f));
@@ -188,7 +186,7 @@ TEST_F(MainWindow, ExportToD64WritesTheStartUpProjectToBlankD64InItsFolder) {
   prompts.answerSave(path("Blank.D64")).answerMsgBox(vbOK);
   w->action("mnuD64Extract")->trigger();
   const CommonDialog& dialog = prompts.shown().front().dialog;
-  EXPECT_EQ(std::pair(dialog.InitDir, dialog.FileName), std::pair(folder.dir(), std::string("Blank.D64")));
+  EXPECT_EQ(dialog.InitDir + "/" + dialog.FileName, path("Blank.D64"));
   EXPECT_EQ(prompts.last().title, "D64 File Export Complete");
   EXPECT_EQ(readBytes(path("Blank.D64")).size(), 174848u);
 }
@@ -245,7 +243,7 @@ TEST_F(MainWindow, ThePlaceSizeAndStateSavedAtExitComeBackInTheNextWindow) {
     w = std::make_unique<frmMain>("", &prompts);
     w->show();
   };
-  // A hand-edited placement of no size keeps the window's own size.
+  // Window saving on, with a hand-edited placement of no size: the window keeps its own.
   const QSize own = w->size();
   writeText(SettingsPath(), "[Window]\nSave=True\nState=0\nLeft=300\nTop=150\nWidth=0\n");
   reopen();

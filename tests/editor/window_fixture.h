@@ -16,11 +16,9 @@
 // Tile t's colour at (x, y) in it; no marker or label colour has green and blue of 16 n + 8.
 inline int32_t SheetColor(int tile, int x, int y) { return RGBColor(tile, 16 * x + 8, 16 * y + 8); }
 
-// The middle of cell (col, row) of the map or the sheet at full size.
 inline QPoint Cell(int col, int row) { return QPoint(16 * col + 7, 16 * row + 7); }
 
-// A move event of its own: QTest's move only moves the cursor, which sends
-// nothing when it is already there (as it may be after the previous test).
+// A move event of its own: QTest's only moves the cursor, silent when it is there already.
 inline void MoveTo(QWidget* v, QPoint p, Qt::MouseButtons held = Qt::NoButton) {
   QMouseEvent move(QEvent::MouseMove, p, v->mapToGlobal(p), Qt::NoButton, held, Qt::NoModifier);
   QApplication::sendEvent(v, &move);

@@ -1,8 +1,7 @@
-// app/main.cpp as it stands, with the argument it hands the window: this
-// start-up function runs inside QApplication's constructor, before main builds
-// the window. It writes the project the first argument names into a program
-// folder of its own and checks the window once main's event loop runs; the
-// second argument says whether the window "loads" the project or "ignores" it.
+// app/main.cpp as it stands: this start-up function runs inside QApplication's constructor,
+// before main builds the window from its argument. It writes the project the first argument
+// names into a program folder of its own and checks in main's event loop that the window
+// "loads" it or "ignores" it, as the second argument says.
 #include <QApplication>
 #include <QDir>
 #include <QFile>

@@ -35,7 +35,12 @@ class ScriptedPrompts : public Prompts {
   }
 
   const std::vector<Shown>& shown() const { return shown_; }
-  const Shown& last() const { return shown_.back(); }
+  // With nothing shown yet, an empty record: the test's own check then fails
+  // instead of the whole run aborting.
+  const Shown& last() const {
+    static const Shown none;
+    return shown_.empty() ? none : shown_.back();
+  }
   // The last message as "title | text".
   std::string lastMessage() const { return last().title + " | " + last().text; }
   size_t pending() const { return queue_.size(); }

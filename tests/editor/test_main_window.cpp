@@ -9,6 +9,7 @@
 #include <QWindow>
 
 #include "editor/KeyTranslation.h"
+#include "editor/logic/MenuState.h"
 #include "model/SettingsPath.h"
 #include "platform/IniFile.h"
 #include "window_fixture.h"
@@ -62,6 +63,25 @@ TEST_F(MainWindow, MenusHoldTheirItemsInOrderWithCaptionsAndShortcuts) {
             "&Options[Identify Tiles Used=Ctrl+I,Create Bitmap Image=Ctrl+B,"
             "Zoom[100%,75%,50%,25%,Full Page,Full Width],Settings],"
             "&Help[Help=F1,Visit Ostrel Forge,Credits]");
+}
+
+// A path's "&" is no mnemonic; a disabled menu must not let its shortcuts through.
+TEST_F(MainWindow, RecentCaptionsShowAmpersandsAndDisabledMenusSilenceTheirShortcuts) {
+  MenuItem& item = app().frm.menu("mnuTILEMRU(0)");
+  item.caption = "/maps/R&D.prg";
+  item.visible = true;
+  w->sync();
+  EXPECT_EQ(w->action("mnuTILEMRU(0)")->text(), "/maps/R&&D.prg");
+
+  QApplication::setActiveWindow(w.get());
+  for (int enabled : {0, 1}) {
+    SetMenuState(app(), enabled);
+    w->sync();
+    if (enabled) prompts.answerOpen("");
+    prompts.clearShown();
+    QTest::keyClick(w.get(), Qt::Key_M, Qt::ControlModifier);  // Datamap > Load
+    EXPECT_EQ(prompts.shown().size(), size_t(enabled)) << enabled;
+  }
 }
 
 TEST_F(MainWindow, ExitQuestionCancelKeepsTheWindowAndNoClosesIt) {
@@ -135,6 +155,15 @@ TEST(KeyTranslation, WithXkbScanCodesThePhysicalUsKeyDecides) {
   };
   EXPECT_EQ(std::tuple(code(Qt::Key_QuoteDbl, 11, true), code(Qt::Key_QuoteDbl, 11, false),
                        code(Qt::Key_A, 8, true)), std::tuple(50, 222, 65));
+  // Keypad keys keep their own codes on every platform, not those of the
+  // main keys that print the same character.
+  auto pad = [](int key, quint32 scan, bool xkb) {
+    return TranslateKeyEvent(QKeyEvent(QEvent::KeyRelease, key, Qt::KeypadModifier, scan, 0, 0),
+                             xkb).keyCode;
+  };
+  EXPECT_EQ(std::tuple(pad(Qt::Key_Asterisk, 63, true), pad(Qt::Key_Minus, 0, false),
+                       pad(Qt::Key_Slash, 106, true), pad(Qt::Key_5, 84, true)),
+            std::tuple(106, 109, 111, 101));
 }
 
 TEST_F(MainWindow, KeyReleasesActOnceWhicheverWidgetHasTheFocusAndAutoRepeatNotAtAll) {

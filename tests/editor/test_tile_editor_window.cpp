@@ -126,6 +126,12 @@ TEST_F(TileEditorWindow, TheTenButtonsSitInTheTileFrameWithTheirTooltipsAsTheirO
   EXPECT_EQ(shown.join(","), "Invert Colors,Rotate Tile,Mirror X,Mirror Y,Shift Tile Up 1 Bit,"
                              "Shift Tile Down 1 Bit,Shift Tile Left 1 Bit,Shift Tile Right 1 Bit,"
                              "Delete Tile,Tile Undo");
+
+  // A bitmap tileset cannot be edited: not one of the new controls may take a click.
+  LoadTileset(app(), MW_FIXTURES "/sheet-24bit-topdown.bmp");
+  w->sync();
+  for (auto* c : {w->control("Frame4"), w->control("Frame1")})
+    for (auto* child : c->findChildren<QWidget*>()) EXPECT_FALSE(child->isEnabled());
 }
 
 TEST_F(TileEditorWindow, AClickQueuedOnTheSheetWaitsUntilTheShiftIsCommitted) {

@@ -128,6 +128,7 @@ TEST_F(TileEditorWindow, TheTenButtonsSitInTheTileFrameWithTheirTooltipsAsTheirO
                              "Delete Tile,Tile Undo");
 
   // A bitmap tileset cannot be edited: not one of the new controls may take a click.
+  prompts.answerMsgBox(vbOK);  // "Tileset Editing and Palette Changes Disabled!"
   LoadTileset(app(), MW_FIXTURES "/sheet-24bit-topdown.bmp");
   w->sync();
   for (auto* c : {w->control("Frame4"), w->control("Frame1")})

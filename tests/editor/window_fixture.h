@@ -10,11 +10,10 @@
 #include "platform/Bytes.h"
 #include "platform/Color.h"
 #include "render/MapRender.h"
+#include "support/DistinctSheet.h"
 #include "support/ScriptedPrompts.h"
 #include "support/TestFiles.h"
 
-// Tile t's colour at (x, y) in it; no marker or label colour has green and blue of 16 n + 8.
-inline int32_t SheetColor(int tile, int x, int y) { return RGBColor(tile, 16 * x + 8, 16 * y + 8); }
 
 inline QPoint Cell(int col, int row) { return QPoint(16 * col + 7, 16 * row + 7); }
 
@@ -61,10 +60,7 @@ class ShownWindow : public ::testing::Test {
 class RealWindow : public ShownWindow {
  protected:
   RealWindow() {
-    for (int t = 0; t < 256; ++t)
-      for (int y = 0; y < 16; ++y)
-        for (int x = 0; x < 16; ++x)
-          frm().picTileView.setPixel(16 * (t % 32) + x, 16 * (t / 32) + y, SheetColor(t, x, y));
+    PaintDistinctSheet(frm().picTileView);
     RedrawMap(app());
     ResetTileSelection(app());
     w->sync();

@@ -9,6 +9,7 @@
 #include "model/Formats.h"
 #include "platform/Color.h"
 #include "render/MapRender.h"
+#include "support/DistinctSheet.h"
 #include "support/DocumentFilesHelpers.h"
 #include "support/TestApp.h"
 
@@ -59,9 +60,6 @@ class Started : public AppTest {
   void mkdir(const std::string& name) { QDir().mkpath(QString::fromStdString(path(name))); }
 };
 
-// Pixel (x, y) of tile t on the sheet: every pixel of every tile differs, so a
-// pixel on the map names the tile and the place inside it that it came from.
-inline int32_t SheetColor(int tile, int x, int y) { return RGBColor(tile, 16 * x + 8, 16 * y + 8); }
 inline float Mid(int cell) { return float(16 * cell + 7); }
 
 using View = std::array<void (*)(App&, int, int, float, float), 3>;  // move, down, up
@@ -72,10 +70,7 @@ inline const View kSheet{picTileView_MouseMove, picTileView_MouseDown, picTileVi
 class MapTest : public Started {
  protected:
   MapTest() {
-    for (int t = 0; t < 256; ++t)
-      for (int y = 0; y < 16; ++y)
-        for (int x = 0; x < 16; ++x)
-          a.frm.picTileView.setPixel(16 * (t % 32) + x, 16 * (t / 32) + y, SheetColor(t, x, y));
+    PaintDistinctSheet(a.frm.picTileView);
     RedrawMap(a);
     ResetTileSelection(a);
   }

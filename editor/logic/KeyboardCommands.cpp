@@ -3,18 +3,16 @@
 #include <algorithm>
 #include <string_view>
 
-#include "editor/logic/MenuState.h"
+#include "editor/logic/Brush.h"
 #include "editor/logic/HoverPreview.h"
+#include "editor/logic/MenuState.h"
 #include "editor/logic/MapEditing.h"
-#include "editor/logic/TileEditor.h"
 #include "model/App.h"
 #include "render/AreaFill.h"
-#include "render/TilesetRender.h"
 
 namespace {
 
 constexpr int kCell = 16;
-constexpr int kSheetCols = 32;
 
 constexpr int kShift = 1, kCtrl = 2;
 constexpr int kBackspace = 8, kEsc = 27, kLeft = 37, kUp = 38, kRight = 39, kDown = 40;
@@ -65,34 +63,17 @@ void MoveMapCursor(App& a, int keyCode) {
 void TypeTile(App& a, int tile) {
   ProgramState& st = a.st;
   MainForm& f = a.frm;
-  Shape& sel = f.shpTileSelected;
-  sel.top = kCell * (tile / kSheetCols);
-  sel.left = kCell * (tile % kSheetCols);
-  sel.width = kCell;
-  sel.height = kCell;
-  sel.visible = true;
-  st.TileBrushMaxX = 0;
-  st.TileBrushMaxY = 0;
-  st.TileBrush.assign(1, uint8_t(tile));
-
-  f.picTileSelected.resize(kCell, kCell);
-  f.picTileSelected.clear();
-  Picture::bitBlt(f.picTileSelected, 0, 0, kCell, kCell, f.picTileView, sel.left, sel.top);
-  // The preview shows what a click paints: the typed tile from now on.
-  CopyToHoverPreview(a, f.picTileSelectedHover, f.picTileSelected);
-  // The editor must work on the tile the selection names; the old tile's
-  // undo snapshot belongs to the old tile.
-  TakeEditedTileFromBrush(a);
-  LoadTileEditor(a);
+  // The preview and the editor follow: a click paints the typed tile from now
+  // on, and the old tile's undo snapshot belongs to the old tile.
+  SelectSingleTile(a, tile);
   f.picTileSelectedDataUndo.clear();
-  ForgetTileUndo(a);
 
   PushUndo(a);
   Shape& cur = f.shpMapCursor;
   Picture::bitBlt(f.picMap, cur.left, cur.top, kCell, kCell, f.picTileSelected, 0, 0);
   const int col = cur.left / kCell, row = cur.top / kCell;
   if (col >= 0 && col < kMapCols && row >= 0 && row < kMapRows)
-    st.DatamapAt(col, row) = uint8_t(TileUnder(sel));
+    st.DatamapAt(col, row) = uint8_t(TileUnder(f.shpTileSelected));
   cur.left += kCell;
   if (cur.left >= f.picMap.width()) cur.left = f.picMap.width() - kCell;
   f.picMap.refresh();

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cmath>
 
+#include "editor/logic/Brush.h"
 #include "editor/logic/HoverPreview.h"
 #include "editor/logic/KeyboardCommands.h"
 #include "editor/logic/MapEditing.h"
@@ -110,24 +111,8 @@ void picTileView_MouseUp(App& a, int button, int shift, float /*x*/, float /*y*/
 }
 
 void ResetTileSelection(App& a) {
-  ProgramState& st = a.st;
-  MainForm& f = a.frm;
-  st.Selecting = false;
-  st.SelAnchorX = 0;
-  st.SelAnchorY = 0;
-  f.picTileSelected.resize(kCell, kCell);
-  ClearTilePicture(a, f.picTileSelected);
-  Picture::bitBlt(f.picTileSelected, 0, 0, kCell, kCell, f.picTileView, 0, 0);
-  CopyToHoverPreview(a, f.picTileSelectedHover, f.picTileSelected);
-  TakeEditedTileFromBrush(a);
-  f.shpTileSelected.top = st.SelAnchorY;
-  f.shpTileSelected.left = st.SelAnchorX;
-  f.shpTileSelected.width = kCell;
-  f.shpTileSelected.height = kCell;
-  f.shpTileSelected.visible = true;
-  st.TileBrushMaxX = 0;
-  st.TileBrushMaxY = 0;
-  st.TileBrush.assign(1, 0);
-  ForgetTileUndo(a);
-  LoadTileEditor(a);
+  a.st.Selecting = false;
+  a.st.SelAnchorX = 0;
+  a.st.SelAnchorY = 0;
+  SelectSingleTile(a, 0);
 }

@@ -21,8 +21,6 @@
 
 namespace {
 
-constexpr int32_t kDefaultSelectColor = 0xFF8000;
-constexpr int32_t kDefaultDatatypeColor = 0xFFFF;
 const QColor kDisabledBoxColor(0xC0, 0xC0, 0xC0);
 
 QString q(const std::string& s) { return QString::fromStdString(s); }
@@ -324,9 +322,7 @@ void frmSettings::Label10_Click() {
   for (std::string* path :
        {&st.StartupProject, &st.TilesDir, &st.MapsDir, &st.StartupTileset, &st.StartupDatamap})
     path->assign(1, ' ');
-  st.RandomFill[1] = 75;
-  st.RandomFill[2] = 20;
-  st.RandomFill[3] = 5;
+  st.RandomFill = kDefaultRandomFill;
   Form_Load();
 }
 

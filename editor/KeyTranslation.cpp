@@ -3,6 +3,8 @@
 #include <QGuiApplication>
 #include <QKeyEvent>
 
+#include "editor/PictureView.h"
+
 namespace {
 
 // US virtual-key codes the table below needs beyond letters and digits.
@@ -111,16 +113,12 @@ int FromQtKey(int key) {
 KeyUpArgs TranslateKeyEvent(const QKeyEvent& e, bool xkbScanCodes) {
   KeyUpArgs out;
   const Qt::KeyboardModifiers mods = e.modifiers();
-  out.shift = (mods & Qt::ShiftModifier ? 1 : 0) + (mods & Qt::ControlModifier ? 2 : 0) +
-              (mods & Qt::AltModifier ? 4 : 0);
+  out.shift = modifierMask(mods);
   const int key = e.key();
-  if (mods & Qt::KeypadModifier) {
+  if (mods & Qt::KeypadModifier)
     out.keyCode = FromKeypadKey(key);
-    if (out.keyCode) return out;
-    out.keyCode = FromQtKey(key);
-    return out;
-  }
-  if (xkbScanCodes) out.keyCode = FromXkb(e.nativeScanCode());
+  else if (xkbScanCodes)
+    out.keyCode = FromXkb(e.nativeScanCode());
   if (!out.keyCode) out.keyCode = FromQtKey(key);
   return out;
 }

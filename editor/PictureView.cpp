@@ -177,19 +177,17 @@ void PictureView::acceptFileDrops(FileDropHandler handler) {
   setAcceptDrops(bool(onFileDrop_));
 }
 
-void PictureView::dragEnterEvent(QDragEnterEvent* e) {
+// A view takes a drag only while it takes the mouse, and only of files.
+void PictureView::offerDrop(QDropEvent* e) {
   if (onFileDrop_ && isEnabled() && !localFilePaths(e->mimeData()).empty())
     e->acceptProposedAction();
   else
     e->ignore();
 }
 
-void PictureView::dragMoveEvent(QDragMoveEvent* e) {
-  if (onFileDrop_ && isEnabled() && !localFilePaths(e->mimeData()).empty())
-    e->acceptProposedAction();
-  else
-    e->ignore();
-}
+void PictureView::dragEnterEvent(QDragEnterEvent* e) { offerDrop(e); }
+
+void PictureView::dragMoveEvent(QDragMoveEvent* e) { offerDrop(e); }
 
 void PictureView::dropEvent(QDropEvent* e) {
   std::vector<std::string> paths = localFilePaths(e->mimeData());

@@ -58,6 +58,7 @@ class PictureView : public QWidget {
   void dropEvent(QDropEvent* e) override;
 
  private:
+  void offerDrop(QDropEvent* e);
   struct ShapeOverlay {
     const Shape* shape;
     const bool* exists;

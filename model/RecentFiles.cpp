@@ -18,8 +18,6 @@ bool validKind(int kind) { return kind >= 0 && kind <= 4; }
 
 }  // namespace
 
-void LoadMRU(App& a, const std::string& path) { LoadMRU(a, IniSnapshot(path)); }
-
 void LoadMRU(App& a, const IniSnapshot& ini) {
   for (int i = 0; i < 5; ++i)
     for (int k = 0; k < 5; ++k)

@@ -4,7 +4,6 @@
 struct App;
 class IniSnapshot;
 
-void LoadMRU(App& a, const std::string& path);
 void LoadMRU(App& a, const IniSnapshot& ini);
 // Puts path at the top of the kind's list, writes the list's five keys to the
 // settings file and refreshes all five menus. An empty path is ignored.

@@ -45,6 +45,32 @@ struct Reader {
   }
 };
 
+// The 17 keys of Defaults, Files and Window as SaveSettings writes them.
+std::vector<IniKey> settingsKeys(const ProgramState& st) {
+  std::vector<IniKey> keys;
+  auto put = [&](const char* section, const char* key, const std::string& value) {
+    keys.push_back({section, key, value});
+  };
+  put("Defaults", "AskSave", flagText(st.AskSave));
+  put("Defaults", "SelectColor", std::to_string(st.SelectColor));
+  put("Defaults", "DatatypeColor", std::to_string(st.DatatypeColor));
+  put("Defaults", "RandomFill1", std::to_string(st.RandomFill[1]));
+  put("Defaults", "RandomFill2", std::to_string(st.RandomFill[2]));
+  put("Defaults", "RandomFill3", std::to_string(st.RandomFill[3]));
+  put("Files", "Project", st.StartupProject);
+  put("Files", "TilesDir", st.TilesDir);
+  put("Files", "MapsDir", st.MapsDir);
+  put("Files", "Tile", st.StartupTileset);
+  put("Files", "Map", st.StartupDatamap);
+  put("Window", "Save", flagText(st.SaveWindow));
+  put("Window", "State", std::to_string(st.WindowState));
+  put("Window", "Top", std::to_string(st.WindowTop));
+  put("Window", "Left", std::to_string(st.WindowLeft));
+  put("Window", "Width", std::to_string(st.WindowWidth));
+  put("Window", "Height", std::to_string(st.WindowHeight));
+  return keys;
+}
+
 }  // namespace
 
 void LoadSettings(App& a) {
@@ -52,14 +78,12 @@ void LoadSettings(App& a) {
   ApplySettings(a, IniSnapshot(path));
 
   // Tested only after every read, so that a first run loads pure defaults and
-  // then writes them as the fresh file.
+  // then writes them, with the built-in palette, as the fresh file in one go.
   if (!FileExists(path)) {
-    SaveSettings(a);
-    std::vector<IniKey> colours;
+    std::vector<IniKey> keys = settingsKeys(a.st);
     for (int i = 0; i < 16; ++i)
-      colours.push_back(
-          {"ColorPalette", "Color" + std::to_string(i), kBuiltInPaletteText[size_t(i)]});
-    WritePrivateProfileStrings(colours, path);
+      keys.push_back({"ColorPalette", "Color" + std::to_string(i), kBuiltInPaletteText[size_t(i)]});
+    WritePrivateProfileStrings(keys, path);
   }
 }
 
@@ -68,11 +92,16 @@ void ApplySettings(App& a, const IniSnapshot& ini) {
   const Reader r{ini};
 
   st.AskSave = r.flag("Defaults", "AskSave", "False");
-  st.SelectColor = r.long32("Defaults", "SelectColor", "16744448", 16744448);
-  st.DatatypeColor = r.long32("Defaults", "DatatypeColor", "65535", 65535);
-  st.RandomFill[1] = r.short16("Defaults", "RandomFill1", "75", 75);
-  st.RandomFill[2] = r.short16("Defaults", "RandomFill2", "20", 20);
-  st.RandomFill[3] = r.short16("Defaults", "RandomFill3", "5", 5);
+  st.SelectColor = r.long32("Defaults", "SelectColor", std::to_string(kDefaultSelectColor),
+                            kDefaultSelectColor);
+  st.DatatypeColor = r.long32("Defaults", "DatatypeColor", std::to_string(kDefaultDatatypeColor),
+                              kDefaultDatatypeColor);
+  for (int i = 1; i <= 3; ++i) {
+    const std::string key = "RandomFill" + std::to_string(i);
+    st.RandomFill[size_t(i)] = r.short16("Defaults", key.c_str(),
+                                         std::to_string(kDefaultRandomFill[size_t(i)]),
+                                         kDefaultRandomFill[size_t(i)]);
+  }
 
   st.StartupProject = r.get("Files", "Project", "");
   st.TilesDir = r.get("Files", "TilesDir", "");
@@ -96,34 +125,7 @@ void ApplySettings(App& a, const IniSnapshot& ini) {
   for (int k = 0; k < 5; ++k) RefreshMRUMenu(a, k);
 }
 
-bool SaveSettings(App& a) {
-  const std::string path = SettingsPath();
-  const ProgramState& st = a.st;
-  std::vector<IniKey> keys;
-  auto put = [&](const char* section, const char* key, const std::string& value) {
-    keys.push_back({section, key, value});
-  };
-  put("Defaults", "AskSave", flagText(st.AskSave));
-  put("Defaults", "SelectColor", std::to_string(st.SelectColor));
-  put("Defaults", "DatatypeColor", std::to_string(st.DatatypeColor));
-  put("Defaults", "RandomFill1", std::to_string(st.RandomFill[1]));
-  put("Defaults", "RandomFill2", std::to_string(st.RandomFill[2]));
-  put("Defaults", "RandomFill3", std::to_string(st.RandomFill[3]));
-  put("Files", "Project", st.StartupProject);
-  put("Files", "TilesDir", st.TilesDir);
-  put("Files", "MapsDir", st.MapsDir);
-  put("Files", "Tile", st.StartupTileset);
-  put("Files", "Map", st.StartupDatamap);
-  put("Window", "Save", flagText(st.SaveWindow));
-  put("Window", "State", std::to_string(st.WindowState));
-  put("Window", "Top", std::to_string(st.WindowTop));
-  put("Window", "Left", std::to_string(st.WindowLeft));
-  put("Window", "Width", std::to_string(st.WindowWidth));
-  put("Window", "Height", std::to_string(st.WindowHeight));
-  return WritePrivateProfileStrings(keys, path);
-}
-
-void LoadDatatypeNames(App& a, const std::string& path) { LoadDatatypeNames(a, IniSnapshot(path)); }
+bool SaveSettings(App& a) { return WritePrivateProfileStrings(settingsKeys(a.st), SettingsPath()); }
 
 void LoadDatatypeNames(App& a, const IniSnapshot& ini) {
   ListBox& list = a.frm.lstDatatypes;

@@ -69,9 +69,10 @@ std::optional<Bytes> readWholeFile(const std::string& path, size_t limit) {
   return bytes;
 }
 
-bool writeWholeFile(const std::string& path, const Bytes& bytes) {
+bool writeWholeFile(const std::string& path, const Bytes& bytes, bool inPlaceWhenFolderLocked) {
   if (path.empty()) return false;
   QSaveFile file(QString::fromStdString(path));
+  file.setDirectWriteFallback(inPlaceWhenFolderLocked);
   if (!file.open(QIODevice::WriteOnly)) return false;
   const auto n = qint64(bytes.size());
   // A short write (disk full, file size limit) can surface only at the flush,

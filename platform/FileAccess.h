@@ -43,8 +43,11 @@ inline constexpr size_t kWholeFileLimit = size_t(16) << 20;
 std::optional<Bytes> readWholeFile(const std::string& path, size_t limit = kWholeFileLimit);
 
 // Through QSaveFile, flushed before the commit: the old file stays whole when
-// the write fails.
-bool writeWholeFile(const std::string& path, const Bytes& bytes);
+// the write fails. inPlaceWhenFolderLocked: a writable file in a folder that
+// takes no new files (where the replacement would be made) is written over
+// directly instead of not at all.
+bool writeWholeFile(const std::string& path, const Bytes& bytes,
+                    bool inPlaceWhenFolderLocked = false);
 
 // True only for an existing regular file (not a folder, not a pipe).
 bool FileExists(const std::string& path);

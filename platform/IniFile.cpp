@@ -1,7 +1,6 @@
 #include "platform/IniFile.h"
 
 #include <QFileInfo>
-#include <QSaveFile>
 #include <algorithm>
 #include <string_view>
 
@@ -173,11 +172,6 @@ bool IniSnapshot::hasSection(const std::string& section) const {
   return false;
 }
 
-std::optional<std::string> iniLookup(const std::string& text, const std::string& section,
-                                     const std::string& key) {
-  return IniSnapshot::fromText(text).find(section, key);
-}
-
 std::optional<std::string> iniSetKey(const std::string& text, const std::string& section,
                                      const std::string& key, const std::string& value) {
   if (!validSection(section) || !validKey(key) || hasLineBreak(value)) return std::nullopt;
@@ -233,8 +227,7 @@ bool WritePrivateProfileString(const std::string& section, const std::string& ke
 }
 
 bool WritePrivateProfileStrings(const std::vector<IniKey>& keys, const std::string& path) {
-  QString qpath = QString::fromStdString(path);
-  const bool existed = QFileInfo::exists(qpath);
+  const bool existed = QFileInfo::exists(QString::fromStdString(path));
   std::string old;
   if (existed) {
     // A file we cannot read whole (or one too long to be ours) must not be
@@ -254,15 +247,7 @@ bool WritePrivateProfileStrings(const std::vector<IniKey>& keys, const std::stri
   }
   if (updated == old && (existed || !allTaken)) return allTaken;
 
-  QSaveFile f(qpath);
-  // A writable file in a folder we may not create files in still takes the write.
-  f.setDirectWriteFallback(true);
-  if (!f.open(QIODevice::WriteOnly)) return false;
-  QByteArray bytes = QByteArray::fromStdString(updated);
-  // Flushed before the commit: bytes that fail only then must not replace the file.
-  if (f.write(bytes) != bytes.size() || !f.flush()) {
-    f.cancelWriting();
-    return false;
-  }
-  return f.commit() && allTaken;
+  // A writable settings file in a folder we may not create files in still
+  // takes the write.
+  return writeWholeFile(path, Bytes(updated.begin(), updated.end()), true) && allTaken;
 }

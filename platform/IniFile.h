@@ -62,10 +62,8 @@ struct IniKey {
 };
 bool WritePrivateProfileStrings(const std::vector<IniKey>& keys, const std::string& path);
 
-// The same two operations on the text of an INI file, without the file: the
-// value when the section and key are present, and the whole new text after
-// setting one key (nullopt when the section, key or value is refused).
-std::optional<std::string> iniLookup(const std::string& text, const std::string& section,
-                                     const std::string& key);
+// The write on the text of an INI file, without the file (reads of a text go
+// through IniSnapshot::fromText): the whole new text after setting one key,
+// nullopt when the section, key or value is refused.
 std::optional<std::string> iniSetKey(const std::string& text, const std::string& section,
                                      const std::string& key, const std::string& value);

@@ -3,6 +3,7 @@
 #include <regex>
 
 #include "model/RecentFiles.h"
+#include "platform/IniFile.h"
 #include "support/TestApp.h"
 
 namespace {
@@ -56,7 +57,7 @@ TEST_F(RecentFiles, AddingToOneListLeavesTheOtherFourAndTheRestOfTheFileAsTheyWe
   const char* prefixes[5] = {"MWJ", "MWRT", "TYPE", "TILE", "CMAP"};
   for (int kind = 0; kind < 5; ++kind) {
     writeText(ini(), before);
-    LoadMRU(a, ini());
+    LoadMRU(a, IniSnapshot(ini()));
     AddMRU(a, kind, "/new");
     EXPECT_EQ(Identity(a.st, kind).mru[0], "/new");
     for (int other = 0; other < 5; ++other)

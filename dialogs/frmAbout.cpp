@@ -7,7 +7,7 @@
 
 #include "dialogs/ClickableLabel.h"
 #include "dialogs/CreditsBackground.h"
-#include "editor/logic/ProgramInfo.h"
+#include "model/ProgramInfo.h"
 #include "platform/NumericText.h"
 
 namespace {

@@ -2,7 +2,7 @@
 
 #include <QUrl>
 
-#include "editor/logic/ProgramInfo.h"
+#include "model/ProgramInfo.h"
 #include "model/App.h"
 #include "platform/FileAccess.h"
 #include "platform/ProgramFolder.h"

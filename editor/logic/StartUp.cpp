@@ -5,7 +5,7 @@
 #include <algorithm>
 
 #include "editor/logic/DocumentFiles.h"
-#include "editor/logic/ProgramInfo.h"
+#include "model/ProgramInfo.h"
 #include "editor/logic/ProjectFile.h"
 #include "editor/logic/TileSheet.h"
 #include "editor/logic/WindowCaption.h"

@@ -1,6 +1,6 @@
 #include "editor/logic/WindowCaption.h"
 
-#include "editor/logic/ProgramInfo.h"
+#include "model/ProgramInfo.h"
 #include "model/App.h"
 
 void UpdateCaption(App& a, const std::string& suffix) {

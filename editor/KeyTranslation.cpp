@@ -115,12 +115,31 @@ KeyUpArgs TranslateKeyEvent(const QKeyEvent& e, bool xkbScanCodes) {
   const Qt::KeyboardModifiers mods = e.modifiers();
   out.shift = modifierMask(mods);
   const int key = e.key();
-  if (mods & Qt::KeypadModifier)
+  if (mods & Qt::KeypadModifier) {
     out.keyCode = FromKeypadKey(key);
-  else if (xkbScanCodes)
+  } else if (key >= Qt::Key_A && key <= Qt::Key_Z) {
+    out.keyCode = key;
+  } else if (xkbScanCodes) {
     out.keyCode = FromXkb(e.nativeScanCode());
+    // A US letter key that prints a Latin symbol here (the comma of AZERTY)
+    // is read by what it prints, or it would type the letter another key
+    // has; the letters of other scripts keep their US places.
+    if (out.keyCode >= 'A' && out.keyCode <= 'Z' && key < 0x100) out.keyCode = 0;
+  }
   if (!out.keyCode) out.keyCode = FromQtKey(key);
   return out;
+}
+
+void KeysDown::pressed(const KeyUpArgs& k) {
+  if (k.keyCode) maskAtPress_[k.keyCode] = k.shift;
+}
+
+std::optional<KeyUpArgs> KeysDown::released(int keyCode) {
+  const auto it = maskAtPress_.find(keyCode);
+  if (it == maskAtPress_.end()) return std::nullopt;
+  const KeyUpArgs k{keyCode, it->second};
+  maskAtPress_.erase(it);
+  return k;
 }
 
 bool PlatformReportsXkbScanCodes() {

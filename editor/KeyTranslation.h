@@ -1,4 +1,6 @@
 #pragma once
+#include <map>
+#include <optional>
 
 class QKeyEvent;
 
@@ -9,10 +11,28 @@ struct KeyUpArgs {
   int shift = 0;
 };
 
+// Letters follow the keyboard layout: the key that prints A is A, on AZERTY
+// and QWERTZ keyboards too. Every other key keeps its place on a US keyboard.
 // xkbScanCodes: the platform reports X keyboard keycodes (the Linux evdev
-// code + 8) as native scan codes, as xcb and Wayland do. Then the physical key
-// decides, whatever the layout prints on it; otherwise (offscreen, tests) the
-// key Qt reports is read as a US keyboard would have produced it.
+// code + 8) as native scan codes, as xcb and Wayland do, so the physical key
+// names the digits and punctuation whatever the layout prints on them;
+// otherwise (offscreen, tests) the key Qt reports is read as a US keyboard
+// would have produced it.
 KeyUpArgs TranslateKeyEvent(const QKeyEvent& e, bool xkbScanCodes);
+
+// The modifier mask each key went down with. A key acts on its release, but
+// as it was pressed: people let go of Ctrl a moment before the letter, and a
+// shortcut must not then type its letter. A release whose press the window
+// never saw (pressed in a dialog, or offered again on its way up the parents)
+// does nothing.
+class KeysDown {
+ public:
+  void pressed(const KeyUpArgs& k);
+  std::optional<KeyUpArgs> released(int keyCode);
+  void clear() { maskAtPress_.clear(); }
+
+ private:
+  std::map<int, int> maskAtPress_;
+};
 // Whether this run's platform reports XKB keycodes as native scan codes.
 bool PlatformReportsXkbScanCodes();

@@ -83,8 +83,8 @@ frmMain::frmMain(const std::string& commandLine, Prompts* prompts, QWidget* pare
   resize(kClientWidth, kClientHeight + menuBar()->sizeHint().height());
   layoutClient();
 
-  // Key releases anywhere in the window pass here first, whichever control
-  // has the focus.
+  // Key presses and releases anywhere in the window pass here first,
+  // whichever control has the focus.
   qApp->installEventFilter(this);
   xkbScanCodes_ = PlatformReportsXkbScanCodes();
 
@@ -477,24 +477,26 @@ QWidget* frmMain::control(const std::string& controlName) {
   return it == controls_.end() ? nullptr : it->second;
 }
 
-void frmMain::keyReleasedInWindow(QWidget* receiver, QKeyEvent* e) {
-  // An unaccepted release is offered again to each parent of the focus
-  // widget on its way up: the handler acts on the first offer only.
-  const bool climbing = e == lastKeyRelease_ && lastKeyReceiver_ &&
-                        receiver == lastKeyReceiver_->parentWidget();
-  lastKeyRelease_ = e;
-  lastKeyReceiver_ = receiver;
-  if (climbing || e->isAutoRepeat()) return;
+void frmMain::keyInWindow(QKeyEvent* e) {
+  if (e->isAutoRepeat()) return;
   const KeyUpArgs k = TranslateKeyEvent(*e, xkbScanCodes_);
-  run([&] { Form_KeyUp(a_, k.keyCode, k.shift); });
+  // A menu shortcut's press reaches the window only as its override query;
+  // every offer of a press, on its way up the parents too, records the same.
+  if (e->type() != QEvent::KeyRelease) return keysDown_.pressed(k);
+  if (const std::optional<KeyUpArgs> down = keysDown_.released(k.keyCode))
+    run([&] { Form_KeyUp(a_, down->keyCode, down->shift); });
 }
 
 bool frmMain::eventFilter(QObject* watched, QEvent* e) {
-  if (e->type() == QEvent::Resize && watched == client_) {
+  const QEvent::Type t = e->type();
+  if (t == QEvent::Resize && watched == client_) {
     layoutClient();
-  } else if (e->type() == QEvent::KeyRelease && watched->isWidgetType() &&
-             static_cast<QWidget*>(watched)->window() == this) {
-    keyReleasedInWindow(static_cast<QWidget*>(watched), static_cast<QKeyEvent*>(e));
+  } else if ((t == QEvent::KeyPress || t == QEvent::ShortcutOverride || t == QEvent::KeyRelease) &&
+             watched->isWidgetType() && static_cast<QWidget*>(watched)->window() == this) {
+    keyInWindow(static_cast<QKeyEvent*>(e));
+  } else if (t == QEvent::WindowDeactivate && watched == this) {
+    // Keys let go in another window leave no press behind to act on later.
+    keysDown_.clear();
   }
   return QMainWindow::eventFilter(watched, e);
 }

@@ -1,11 +1,11 @@
 #pragma once
 #include <QMainWindow>
-#include <QPointer>
 #include <map>
 #include <memory>
 #include <string>
 #include <vector>
 
+#include "editor/KeyTranslation.h"
 #include "model/App.h"
 
 class QAction;
@@ -85,7 +85,7 @@ class frmMain : public QMainWindow, public WindowHost {
   void syncStatusBar();
   void syncList();
   void updateClock();
-  void keyReleasedInWindow(QWidget* receiver, QKeyEvent* e);
+  void keyInWindow(QKeyEvent* e);
   // Runs a command, then shows what it changed.
   template <class F>
   void run(F&& command) {
@@ -120,9 +120,6 @@ class frmMain : public QMainWindow, public WindowHost {
   std::vector<MenuNode> menuNodes_;
   std::map<std::string, size_t> menuIndex_;
   std::map<std::string, QWidget*> controls_;
-  // The key release last offered to a widget, to tell its climb to the
-  // parents from a new release; the event is compared, never read.
-  const QKeyEvent* lastKeyRelease_ = nullptr;
-  QPointer<QWidget> lastKeyReceiver_;
+  KeysDown keysDown_;
   bool xkbScanCodes_ = false;
 };

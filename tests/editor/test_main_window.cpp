@@ -148,13 +148,17 @@ TEST_F(RealWindow, TheStatusBarFollowsTheMouseOverTheMap) {
   EXPECT_EQ(panel[0]->text() + " " + panel[1]->text(), "X = 18 Y = 10");
 }
 
-TEST(KeyTranslation, WithXkbScanCodesThePhysicalUsKeyDecides) {
+TEST(KeyTranslation, LettersFollowTheLayoutAndWithXkbScanCodesOtherKeysTheirUsPlace) {
   // A German layout prints '"' on Shift+2; codes XKB does not know go by the key.
   auto code = [](int key, quint32 scan, bool xkb) {
     return TranslateKeyEvent(QKeyEvent(QEvent::KeyRelease, key, {}, scan, 0, 0), xkb).keyCode;
   };
   EXPECT_EQ(std::tuple(code(Qt::Key_QuoteDbl, 11, true), code(Qt::Key_QuoteDbl, 11, false),
                        code(Qt::Key_A, 8, true)), std::tuple(50, 222, 65));
+  // AZERTY: A on the US Q key, a comma on the US M key; a Cyrillic letter keeps its US place.
+  EXPECT_EQ(std::tuple(code(Qt::Key_A, 24, true), code(Qt::Key_Comma, 58, true),
+                       code(Qt::Key_Z, 52, false), code(0x0424, 38, true)),
+            std::tuple(65, 188, 90, 65));
   // Keypad keys keep their own codes on every platform, not those of the
   // main keys that print the same character.
   auto pad = [](int key, quint32 scan, bool xkb) {
@@ -166,32 +170,77 @@ TEST(KeyTranslation, WithXkbScanCodesThePhysicalUsKeyDecides) {
             std::tuple(106, 109, 111, 101));
 }
 
-TEST_F(MainWindow, KeyReleasesActOnceWhicheverWidgetHasTheFocusAndAutoRepeatNotAtAll) {
-  // A release as the platform delivers it: to the window, then to the focus widget.
-  auto release = [&](Qt::Key key, Qt::KeyboardModifiers mods = Qt::NoModifier) {
-    QTest::keyRelease(w->windowHandle(), key, mods);
+TEST_F(MainWindow, KeysActOnReleaseOnceWhicheverWidgetHasTheFocusAndNeverOnAutoRepeat) {
+  // As the platform delivers keys: to the window, then to the focus widget.
+  auto click = [&](Qt::Key key, Qt::KeyboardModifiers mods = Qt::NoModifier) {
+    QTest::keyClick(w->windowHandle(), key, mods);
   };
   map()->setFocus();
-  release(Qt::Key_At, Qt::ShiftModifier);
-  release(Qt::Key_Colon, Qt::ShiftModifier);
+  click(Qt::Key_At, Qt::ShiftModifier);
+  click(Qt::Key_Colon, Qt::ShiftModifier);
   w->control("cmdHome")->setFocus();
-  release(Qt::Key_AsciiCircum, Qt::ShiftModifier);
-  release(Qt::Key_Exclam, Qt::ShiftModifier | Qt::ControlModifier);
-  release(Qt::Key_Shift);
+  click(Qt::Key_AsciiCircum, Qt::ShiftModifier);
+  click(Qt::Key_Exclam, Qt::ShiftModifier | Qt::ControlModifier);
+  click(Qt::Key_Shift);
   for (int c = 0; c < 4; ++c) EXPECT_EQ(st().DatamapAt(c, 0), "\x00\x3A\x36\x31"[c]) << c;
   EXPECT_EQ(std::pair(int(st().UndoLevel), frm().shpMapCursor.left), std::pair(4, 64));
 
-  QKeyEvent repeat(QEvent::KeyRelease, Qt::Key_A, Qt::NoModifier, "a", true);
-  QApplication::sendEvent(map(), &repeat);
-  EXPECT_EQ(st().UndoLevel, 4);
-  QKeyEvent once(QEvent::KeyRelease, Qt::Key_A, Qt::NoModifier, "a");
-  QApplication::sendEvent(map(), &once);  // climbs to the window unaccepted
+  // Sent to the map, they climb to the window unaccepted; a held key repeats
+  // release and press, and a release without its press (the key went down in a
+  // dialog) does nothing.
+  for (auto [type, repeat] : {std::pair{QEvent::KeyPress, false}, {QEvent::KeyRelease, true},
+                              {QEvent::KeyPress, true}, {QEvent::KeyRelease, false},
+                              {QEvent::KeyRelease, false}}) {
+    QKeyEvent e(type, Qt::Key_A, Qt::NoModifier, "a", repeat);
+    QApplication::sendEvent(map(), &e);
+  }
   EXPECT_EQ(std::pair(int(st().UndoLevel), int(st().DatamapAt(4, 0))), std::pair(5, 1));
 
-  release(Qt::Key_X, Qt::ControlModifier);  // the random fill's prompt, closed again by Esc
-  EXPECT_TRUE(w->control("picRandFill")->isVisible() && !map()->isEnabled());
-  release(Qt::Key_Escape);
-  EXPECT_TRUE(!w->control("picRandFill")->isVisible() && map()->isEnabled());
+  // Ctrl+X asks for three tiles, Esc takes the prompt back; a second fill after
+  // a finished one asks and fills again.
+  QWidget* prompt = w->control("picRandFill");
+  click(Qt::Key_X, Qt::ControlModifier);
+  EXPECT_TRUE(prompt->isVisible() && !map()->isEnabled());
+  click(Qt::Key_Escape);
+  EXPECT_TRUE(!prompt->isVisible() && map()->isEnabled() && st().UndoLevel == 5);
+  for (int fill = 1; fill <= 2; ++fill) {
+    MoveTo(map(), Cell(9, 9));
+    click(Qt::Key_X, Qt::ControlModifier);
+    EXPECT_TRUE(prompt->isVisible() && prompt->isEnabled()) << fill;
+    for (int pick = 1; pick <= 3; ++pick) Click(sheet(), Cell(fill * 3 + pick, 0));
+    EXPECT_TRUE(!prompt->isVisible() && map()->isEnabled()) << fill;
+    const int tile = st().DatamapAt(9, 9);
+    EXPECT_TRUE(tile > fill * 3 && tile <= fill * 3 + 3 && st().UndoLevel == 5 + fill) << tile;
+  }
+}
+
+// People let go of Ctrl a moment before the letter: the key acts as it went down.
+TEST_F(RealWindow, ACtrlShortcutLetGoBeforeItsLetterActsOnceAndTypesNothing) {
+  auto ctrlFirst = [&](Qt::Key key) {
+    QWindow* win = w->windowHandle();
+    QTest::keyPress(win, Qt::Key_Control, Qt::ControlModifier);
+    QTest::keyPress(win, key, Qt::ControlModifier);
+    QTest::keyRelease(win, Qt::Key_Control, Qt::NoModifier);
+    QTest::keyRelease(win, key, Qt::NoModifier);
+  };
+  QTest::keyClick(w->windowHandle(), Qt::Key_B);  // tile 2 at (0, 0)
+  const CellArray typed = st().Datamap;
+  QTest::keyClick(w->windowHandle(), Qt::Key_C);  // tile 3 at (1, 0), the brush from now on
+  ctrlFirst(Qt::Key_U);
+  EXPECT_TRUE(st().Datamap == typed && st().UndoLevel == 1);
+  ctrlFirst(Qt::Key_I);
+  EXPECT_TRUE(st().IdentifyMode && st().Datamap == typed);
+  ctrlFirst(Qt::Key_I);
+  MoveTo(map(), Cell(9, 9));
+  ctrlFirst(Qt::Key_F);  // fills the tile-0 area round (9, 9), (1, 0) too since the undo
+  EXPECT_EQ(std::tuple(st().DatamapAt(9, 9), st().DatamapAt(255, 127), st().DatamapAt(1, 0),
+                       st().DatamapAt(0, 0), st().UndoLevel), std::tuple(3, 3, 3, 2, 2));
+  const CellArray filled = st().Datamap;
+  prompts.answerSave(path("m.map"));
+  ctrlFirst(Qt::Key_S);
+  const Bytes saved = readBytes(path("m.map"));
+  EXPECT_TRUE(st().Datamap == filled && saved.size() == 32772 &&
+              std::equal(filled.begin(), filled.end(), saved.begin() + 4));
 }
 
 TEST_F(MainWindow, NewThenSaveFromTheMenuWritesFiveFilesAndCtrlPLoadsThemBack) {

@@ -70,9 +70,11 @@ void SelectCursorBlock(App& a) {
   f.shpMapCursor.width = w;
   f.shpMapCursor.height = h;
 
+  // A random-fill pick moves the selection too: the editor must show the tile
+  // its next edit will be written into.
+  LoadTileEditor(a);
   const int step = st.RandomFillStep;
   if (step < 1 || step > 3) {
-    LoadTileEditor(a);
     f.picMap.enabled = true;
     return;
   }

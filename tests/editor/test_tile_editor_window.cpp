@@ -149,3 +149,20 @@ TEST_F(TileEditorWindow, AClickQueuedOnTheSheetWaitsUntilTheShiftIsCommitted) {
   EXPECT_EQ(TileUnder(frm().shpTileSelected), 9);
   EXPECT_EQ(sheetRows(9), Rows{});
 }
+
+// Picks move the selection: the next edit must land on the last picked tile alone.
+TEST_F(TileEditorWindow, AfterRandomFillPicksAnEditChangesOnlyTheLastPickedTile) {
+  setTile(kTile, {0x18, 0x3C}, 5);  // in the editor before the picks
+  setTile(13, {0, 0x42}, 2);
+  selectTile(kTile);
+  keys(Qt::Key_X);
+  for (int t : {11, 12, 13}) selectTile(t);
+  Bytes expected = TilesetToBytes(app());
+  expected[8 * 13] = 0x80;
+  clickBox(0, 0);
+  EXPECT_EQ(TilesetToBytes(app()), expected);
+  auto colours = st().Colormap;
+  colours[2 + 13] = 7;
+  press("picColor(7)");
+  EXPECT_TRUE(st().Colormap == colours && TilesetToBytes(app()) == expected);
+}

@@ -238,25 +238,30 @@ void frmSettings::Slider1_Scroll(int index) {
 }
 
 void frmSettings::cmdSave_Click() {
-  ProgramState& st = a_.st;
-  st.AskSave = chkAskSaveExit_->isChecked();
-  st.SaveWindow = chkSaveWindow_->isChecked();
-  st.SelectColor = shpColorBorder_;
-  st.DatatypeColor = lblDTColorText_;
-  st.StartupProject = txtStartupProject()->text().toStdString();
-  st.MapsDir = txtMapsLoc()->text().toStdString();
-  st.TilesDir = txtTilesLoc()->text().toStdString();
-  st.StartupTileset = txtStartupTiles()->text().toStdString();
-  st.StartupDatamap = txtStartupMap()->text().toStdString();
-  for (int i = 1; i <= 3; ++i) st.RandomFill[size_t(i)] = int16_t(sliders_[size_t(i)]->value());
-  a_.frm.shpMapSelected.borderColor = st.SelectColor;
-  a_.frm.shpTileSelected.borderColor = st.SelectColor;
-  if (!SaveSettings(a_)) {
+  const EditableSettings chosen{
+      .AskSave = chkAskSaveExit_->isChecked(),
+      .SaveWindow = chkSaveWindow_->isChecked(),
+      .SelectColor = shpColorBorder_,
+      .DatatypeColor = lblDTColorText_,
+      .RandomFill = {0, int16_t(sliders_[1]->value()), int16_t(sliders_[2]->value()),
+                     int16_t(sliders_[3]->value())},
+      .StartupProject = txtStartupProject()->text().toStdString(),
+      .TilesDir = txtTilesLoc()->text().toStdString(),
+      .MapsDir = txtMapsLoc()->text().toStdString(),
+      .StartupTileset = txtStartupTiles()->text().toStdString(),
+      .StartupDatamap = txtStartupMap()->text().toStdString(),
+  };
+  // The program takes the values only once the file holds them: Cancel after
+  // a failed Save must still leave everything as it was.
+  if (const WriteResult written = SaveSettings(a_.st, chosen); !written) {
     // Staying open keeps every choice on screen for another try.
-    a_.prompts->MsgBox("Cannot write Settings file (" + SettingsPath() + ")!", vbCritical,
-                       "Settings Save Error");
+    a_.prompts->MsgBox("Cannot write Settings file (" + SettingsPath() + ")!" + damageNote(written),
+                       vbCritical, "Settings Save Error");
     return;
   }
+  ApplyEditableSettings(a_.st, chosen);
+  a_.frm.shpMapSelected.borderColor = chosen.SelectColor;
+  a_.frm.shpTileSelected.borderColor = chosen.SelectColor;
   accept();
 }
 

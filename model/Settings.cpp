@@ -46,23 +46,23 @@ struct Reader {
 };
 
 // The 17 keys of Defaults, Files and Window as SaveSettings writes them.
-std::vector<IniKey> settingsKeys(const ProgramState& st) {
+std::vector<IniKey> settingsKeys(const EditableSettings& e, const ProgramState& st) {
   std::vector<IniKey> keys;
   auto put = [&](const char* section, const char* key, const std::string& value) {
     keys.push_back({section, key, value});
   };
-  put("Defaults", "AskSave", flagText(st.AskSave));
-  put("Defaults", "SelectColor", std::to_string(st.SelectColor));
-  put("Defaults", "DatatypeColor", std::to_string(st.DatatypeColor));
-  put("Defaults", "RandomFill1", std::to_string(st.RandomFill[1]));
-  put("Defaults", "RandomFill2", std::to_string(st.RandomFill[2]));
-  put("Defaults", "RandomFill3", std::to_string(st.RandomFill[3]));
-  put("Files", "Project", st.StartupProject);
-  put("Files", "TilesDir", st.TilesDir);
-  put("Files", "MapsDir", st.MapsDir);
-  put("Files", "Tile", st.StartupTileset);
-  put("Files", "Map", st.StartupDatamap);
-  put("Window", "Save", flagText(st.SaveWindow));
+  put("Defaults", "AskSave", flagText(e.AskSave));
+  put("Defaults", "SelectColor", std::to_string(e.SelectColor));
+  put("Defaults", "DatatypeColor", std::to_string(e.DatatypeColor));
+  put("Defaults", "RandomFill1", std::to_string(e.RandomFill[1]));
+  put("Defaults", "RandomFill2", std::to_string(e.RandomFill[2]));
+  put("Defaults", "RandomFill3", std::to_string(e.RandomFill[3]));
+  put("Files", "Project", e.StartupProject);
+  put("Files", "TilesDir", e.TilesDir);
+  put("Files", "MapsDir", e.MapsDir);
+  put("Files", "Tile", e.StartupTileset);
+  put("Files", "Map", e.StartupDatamap);
+  put("Window", "Save", flagText(e.SaveWindow));
   put("Window", "State", std::to_string(st.WindowState));
   put("Window", "Top", std::to_string(st.WindowTop));
   put("Window", "Left", std::to_string(st.WindowLeft));
@@ -80,7 +80,7 @@ void LoadSettings(App& a) {
   // Tested only after every read, so that a first run loads pure defaults and
   // then writes them, with the built-in palette, as the fresh file in one go.
   if (!FileExists(path)) {
-    std::vector<IniKey> keys = settingsKeys(a.st);
+    std::vector<IniKey> keys = settingsKeys(EditableSettingsOf(a.st), a.st);
     for (int i = 0; i < 16; ++i)
       keys.push_back({"ColorPalette", "Color" + std::to_string(i), kBuiltInPaletteText[size_t(i)]});
     WritePrivateProfileStrings(keys, path);
@@ -125,7 +125,29 @@ void ApplySettings(App& a, const IniSnapshot& ini) {
   for (int k = 0; k < 5; ++k) RefreshMRUMenu(a, k);
 }
 
-bool SaveSettings(App& a) { return WritePrivateProfileStrings(settingsKeys(a.st), SettingsPath()); }
+WriteResult SaveSettings(App& a) { return SaveSettings(a.st, EditableSettingsOf(a.st)); }
+
+WriteResult SaveSettings(const ProgramState& st, const EditableSettings& edited) {
+  return WritePrivateProfileStrings(settingsKeys(edited, st), SettingsPath());
+}
+
+EditableSettings EditableSettingsOf(const ProgramState& st) {
+  return {st.AskSave,        st.SaveWindow, st.SelectColor, st.DatatypeColor,  st.RandomFill,
+          st.StartupProject, st.TilesDir,   st.MapsDir,     st.StartupTileset, st.StartupDatamap};
+}
+
+void ApplyEditableSettings(ProgramState& st, const EditableSettings& s) {
+  st.AskSave = s.AskSave;
+  st.SaveWindow = s.SaveWindow;
+  st.SelectColor = s.SelectColor;
+  st.DatatypeColor = s.DatatypeColor;
+  st.RandomFill = s.RandomFill;
+  st.StartupProject = s.StartupProject;
+  st.TilesDir = s.TilesDir;
+  st.MapsDir = s.MapsDir;
+  st.StartupTileset = s.StartupTileset;
+  st.StartupDatamap = s.StartupDatamap;
+}
 
 void LoadDatatypeNames(App& a, const IniSnapshot& ini) {
   ListBox& list = a.frm.lstDatatypes;

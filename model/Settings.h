@@ -3,7 +3,10 @@
 #include <cstdint>
 #include <string>
 
+#include "platform/FileAccess.h"
+
 struct App;
+struct ProgramState;
 class IniSnapshot;
 
 // What a missing key gives, and what the settings dialog's "Load Defaults" sets.
@@ -16,7 +19,21 @@ inline constexpr std::array<int16_t, 4> kDefaultRandomFill{0, 75, 20, 5};  // 1.
 void LoadSettings(App& a);
 // Everything LoadSettings reads, from one parse of the settings file.
 void ApplySettings(App& a, const IniSnapshot& ini);
-// Writes the 17 keys of Defaults, Files and Window; false when the file could
-// not be written (the values in memory stay as they are).
-bool SaveSettings(App& a);
+// Writes the 17 keys of Defaults, Files and Window; a failed write leaves the
+// values in memory as they are.
+WriteResult SaveSettings(App& a);
+
+// The settings the settings dialog edits: all but the window's placement.
+struct EditableSettings {
+  bool AskSave = false, SaveWindow = false;
+  int32_t SelectColor = 0, DatatypeColor = 0;
+  std::array<int16_t, 4> RandomFill{};  // 1..3 used
+  std::string StartupProject, TilesDir, MapsDir, StartupTileset, StartupDatamap;
+  bool operator==(const EditableSettings&) const = default;
+};
+EditableSettings EditableSettingsOf(const ProgramState& st);
+void ApplyEditableSettings(ProgramState& st, const EditableSettings& s);
+// Writes the file as SaveSettings would with `edited` in the state, which
+// itself stays as it is.
+WriteResult SaveSettings(const ProgramState& st, const EditableSettings& edited);
 void LoadDatatypeNames(App& a, const IniSnapshot& ini);

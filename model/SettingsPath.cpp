@@ -2,4 +2,4 @@
 
 #include "platform/ProgramFolder.h"
 
-std::string SettingsPath() { return AppPath() + "/Mosaicwright.ini"; }
+std::string SettingsPath() { return AppPath() + "/" + kSettingsFileName; }

@@ -17,6 +17,60 @@ namespace {
 // short by the limit never holds much more than the limit.
 constexpr size_t kChunk = size_t(64) << 10;
 
+// Writes n bytes at offset `at` through short writes; returns how many went in
+// before a failure stopped it.
+size_t writeAt(int fd, const uint8_t* data, size_t n, off_t at) {
+  size_t done = 0;
+  while (done < n) {
+    const ssize_t put = ::pwrite(fd, data + done, n - done, at + off_t(done));
+    if (put < 0 && errno == EINTR) continue;
+    if (put <= 0) break;
+    done += size_t(put);
+  }
+  return done;
+}
+
+bool readAt(int fd, uint8_t* data, size_t n) {
+  for (size_t done = 0; done < n;) {
+    const ssize_t got = ::pread(fd, data + done, n - done, off_t(done));
+    if (got < 0 && errno == EINTR) continue;
+    if (got <= 0) return false;
+    done += size_t(got);
+  }
+  return true;
+}
+
+// The file is never cut before the new bytes are all in, and the bytes they
+// overwrite are kept first, so that a write stopped part-way (file-size limit,
+// full disk) can put the old file back as it was.
+WriteResult writeInPlace(const std::string& path, const Bytes& bytes) {
+  struct Fd {
+    int fd;
+    ~Fd() {
+      if (fd >= 0) ::close(fd);
+    }
+  };
+  // O_NONBLOCK: a pipe in the file's place must not hold the program up.
+  const Fd file{::open(path.c_str(), O_RDWR | O_NONBLOCK | O_CLOEXEC | O_NOCTTY)};
+  const int fd = file.fd;
+  struct stat st {};
+  if (fd < 0 || ::fstat(fd, &st) != 0 || !S_ISREG(st.st_mode)) return {};
+  const size_t oldSize = size_t(st.st_size);
+  Bytes kept(std::min(oldSize, bytes.size()));
+  if (!readAt(fd, kept.data(), kept.size())) return {};
+
+  const size_t written = writeAt(fd, bytes.data(), bytes.size(), 0);
+  // Synced before the cut: an error the kernel reports late must still find
+  // the old tail in place.
+  if (written == bytes.size() && ::fdatasync(fd) == 0 &&
+      (bytes.size() >= oldSize || ::ftruncate(fd, off_t(bytes.size())) == 0))
+    return {WriteOutcome::Written};
+  const size_t overwritten = std::min(written, kept.size());
+  const bool restored = writeAt(fd, kept.data(), overwritten, 0) == overwritten &&
+                        (written <= oldSize || ::ftruncate(fd, off_t(oldSize)) == 0);
+  return {restored ? WriteOutcome::Failed : WriteOutcome::OldFileDamaged};
+}
+
 }  // namespace
 
 FileReader::FileReader(const std::string& path) {
@@ -69,19 +123,27 @@ std::optional<Bytes> readWholeFile(const std::string& path, size_t limit) {
   return bytes;
 }
 
-bool writeWholeFile(const std::string& path, const Bytes& bytes, bool inPlaceWhenFolderLocked) {
-  if (path.empty()) return false;
+std::string damageNote(WriteResult r) {
+  if (r.outcome != WriteOutcome::OldFileDamaged) return {};
+  return "\nThe old file could not be put back as it was and may be damaged.";
+}
+
+WriteResult writeWholeFile(const std::string& path, const Bytes& bytes,
+                           bool inPlaceWhenFolderLocked) {
+  if (path.empty()) return {};
   QSaveFile file(QString::fromStdString(path));
-  file.setDirectWriteFallback(inPlaceWhenFolderLocked);
-  if (!file.open(QIODevice::WriteOnly)) return false;
+  // QSaveFile's own fallback empties the old file before writing it.
+  file.setDirectWriteFallback(false);
+  if (!file.open(QIODevice::WriteOnly))
+    return inPlaceWhenFolderLocked ? writeInPlace(path, bytes) : WriteResult{};
   const auto n = qint64(bytes.size());
   // A short write (disk full, file size limit) can surface only at the flush,
   // and commit() would still put the cut file in place of the old one.
   if (file.write(reinterpret_cast<const char*>(bytes.data()), n) != n || !file.flush()) {
     file.cancelWriting();
-    return false;
+    return {};
   }
-  return file.commit();
+  return {file.commit() ? WriteOutcome::Written : WriteOutcome::Failed};
 }
 
 bool FileExists(const std::string& path) {

@@ -42,12 +42,23 @@ inline constexpr size_t kWholeFileLimit = size_t(16) << 20;
 // refused (nullopt), as is anything but a readable regular file.
 std::optional<Bytes> readWholeFile(const std::string& path, size_t limit = kWholeFileLimit);
 
+// How a whole-file write ended. Only a write in place can leave the old file
+// damaged: after it failed, the old bytes could not all be put back.
+enum class WriteOutcome { Written, Failed, OldFileDamaged };
+struct WriteResult {
+  WriteOutcome outcome = WriteOutcome::Failed;
+  explicit operator bool() const { return outcome == WriteOutcome::Written; }
+};
+// What a failure message adds after its first line: a line saying the old file
+// may be damaged, or nothing.
+std::string damageNote(WriteResult r);
+
 // Through QSaveFile, flushed before the commit: the old file stays whole when
-// the write fails. inPlaceWhenFolderLocked: a writable file in a folder that
-// takes no new files (where the replacement would be made) is written over
-// directly instead of not at all.
-bool writeWholeFile(const std::string& path, const Bytes& bytes,
-                    bool inPlaceWhenFolderLocked = false);
+// the write fails. inPlaceWhenFolderLocked: when the folder takes no new file
+// (where the replacement would be made), an existing writable regular file is
+// written over in place; a failure part-way puts its old bytes back.
+WriteResult writeWholeFile(const std::string& path, const Bytes& bytes,
+                           bool inPlaceWhenFolderLocked = false);
 
 // True only for an existing regular file (not a folder, not a pipe).
 bool FileExists(const std::string& path);

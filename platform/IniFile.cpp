@@ -221,19 +221,19 @@ std::string GetPrivateProfileString(const std::string& section, const std::strin
   return IniSnapshot(path).get(section, key, def);
 }
 
-bool WritePrivateProfileString(const std::string& section, const std::string& key,
-                               const std::string& value, const std::string& path) {
+WriteResult WritePrivateProfileString(const std::string& section, const std::string& key,
+                                      const std::string& value, const std::string& path) {
   return WritePrivateProfileStrings({{section, key, value}}, path);
 }
 
-bool WritePrivateProfileStrings(const std::vector<IniKey>& keys, const std::string& path) {
+WriteResult WritePrivateProfileStrings(const std::vector<IniKey>& keys, const std::string& path) {
   const bool existed = QFileInfo::exists(QString::fromStdString(path));
   std::string old;
   if (existed) {
     // A file we cannot read whole (or one too long to be ours) must not be
     // replaced by the new keys.
     std::optional<std::string> text = readFile(path);
-    if (!text) return false;
+    if (!text) return {};
     old = std::move(*text);
   }
   bool allTaken = true;
@@ -245,9 +245,12 @@ bool WritePrivateProfileStrings(const std::vector<IniKey>& keys, const std::stri
     else
       allTaken = false;
   }
-  if (updated == old && (existed || !allTaken)) return allTaken;
+  if (updated == old && (existed || !allTaken))
+    return {allTaken ? WriteOutcome::Written : WriteOutcome::Failed};
 
   // A writable settings file in a folder we may not create files in still
   // takes the write.
-  return writeWholeFile(path, Bytes(updated.begin(), updated.end()), true) && allTaken;
+  const WriteResult written = writeWholeFile(path, Bytes(updated.begin(), updated.end()), true);
+  if (written && !allTaken) return {WriteOutcome::Failed};
+  return written;
 }

@@ -5,6 +5,8 @@
 #include <string>
 #include <vector>
 
+#include "platform/FileAccess.h"
+
 // The private-profile INI operations the program relies on, on any INI file.
 //
 // An INI file longer than this is no settings, palette or project file: it
@@ -21,10 +23,10 @@ std::string GetPrivateProfileString(const std::string& section, const std::strin
 
 // Write: replaces the key's line in place, or appends the key to the end of its
 // section, or appends the section with the key, creating the file. Every other
-// line stays as it was. Refuses (false, nothing written) a section, key or value
-// holding CR or LF, which would inject lines.
-bool WritePrivateProfileString(const std::string& section, const std::string& key,
-                               const std::string& value, const std::string& path);
+// line stays as it was. Refuses (Failed, nothing written) a section, key or
+// value holding CR or LF, which would inject lines.
+WriteResult WritePrivateProfileString(const std::string& section, const std::string& key,
+                                      const std::string& value, const std::string& path);
 
 // A file read and indexed once for many lookups (start-up reads hundreds of
 // keys), with GetPrivateProfileString's answers as of the moment it was read.
@@ -56,11 +58,12 @@ class IniSnapshot {
 
 // Several keys set as WritePrivateProfileString would set them one after the
 // other, but with one read and one write of the file. A refused key is left
-// out (and makes the result false); the others are still written.
+// out (and makes the result Failed); the others are still written. A file the
+// folder keeps from being replaced is written in place.
 struct IniKey {
   std::string section, key, value;
 };
-bool WritePrivateProfileStrings(const std::vector<IniKey>& keys, const std::string& path);
+WriteResult WritePrivateProfileStrings(const std::vector<IniKey>& keys, const std::string& path);
 
 // The write on the text of an INI file, without the file (reads of a text go
 // through IniSnapshot::fromText): the whole new text after setting one key,

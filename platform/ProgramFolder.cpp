@@ -6,6 +6,8 @@
 #include <cstdlib>
 #include <optional>
 
+#include "platform/FileAccess.h"
+
 namespace {
 
 std::optional<std::string>& overridePath() {
@@ -18,14 +20,8 @@ std::string withoutTrailingSlash(std::string p) {
   return p;
 }
 
-std::string executableFolder() {
-  if (QCoreApplication::instance()) return QCoreApplication::applicationDirPath().toStdString();
-  QFileInfo exe(QStringLiteral("/proc/self/exe"));
-  return QFileInfo(exe.symLinkTarget()).absolutePath().toStdString();
-}
-
-// An installed program usually sits in a folder its user may not write to;
-// settings then live where the desktop keeps per-user configuration.
+// Kept apart from the program: a build folder or an installed one may be
+// wiped or replaced, and the user's settings must not go with it.
 std::string configFolder() {
   QString base;
   const char* xdg = std::getenv("XDG_CONFIG_HOME");
@@ -37,13 +33,19 @@ std::string configFolder() {
 }
 
 std::string computeAppPath() {
-  std::string exeDir = executableFolder();
-  QFileInfo info(QString::fromStdString(exeDir));
-  if (!exeDir.empty() && info.isDir() && info.isWritable()) return withoutTrailingSlash(exeDir);
+  const std::string exeDir = ExecutableFolder();
+  if (!exeDir.empty() && FileExists(exeDir + "/" + kSettingsFileName)) return exeDir;
   return withoutTrailingSlash(configFolder());
 }
 
 }  // namespace
+
+std::string ExecutableFolder() {
+  if (QCoreApplication::instance())
+    return withoutTrailingSlash(QCoreApplication::applicationDirPath().toStdString());
+  QFileInfo exe(QStringLiteral("/proc/self/exe"));
+  return withoutTrailingSlash(QFileInfo(exe.symLinkTarget()).absolutePath().toStdString());
+}
 
 std::string AppPath() {
   if (overridePath()) return *overridePath();

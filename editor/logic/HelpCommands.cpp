@@ -8,8 +8,9 @@
 #include "platform/ProgramFolder.h"
 
 void mnuHelp_Click(App& a) {
-  const std::string path = AppPath() + "/Mosaicwright-Help.chm";
-  // The help file is not part of the program; without it nothing is shown.
+  // The help file comes with the program, not with the user's data; without
+  // it nothing is shown.
+  const std::string path = ExecutableFolder() + "/Mosaicwright-Help.chm";
   if (!FileExists(path)) return;
   a.host->OpenUrl(QUrl::fromLocalFile(QString::fromStdString(path)).toString().toStdString());
 }

@@ -114,9 +114,9 @@ SaveResult mnuProjectSave_Click(App& a) {
     recorded[i] = untied[i] ? std::string() : id.path;
   }
 
-  if (!WriteProjectFile(recorded, projectPath)) {
-    a.prompts->MsgBox("Cannot write Project file (" + projectPath + ")!", vbOKOnly + vbCritical,
-                      "Project Save Error");
+  if (const WriteResult written = WriteProjectFile(recorded, projectPath); !written) {
+    a.prompts->MsgBox("Cannot write Project file (" + projectPath + ")!" + damageNote(written),
+                      vbOKOnly + vbCritical, "Project Save Error");
     a.frm.picMap.enabled = true;
     return SaveResult::Failed;
   }

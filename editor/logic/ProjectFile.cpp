@@ -91,12 +91,12 @@ std::string ProjectStem(const std::string& projectName) {
   return projectName.substr(0, end);
 }
 
-bool WriteProjectFile(const ProjectMembers& members, const std::string& path) {
+WriteResult WriteProjectFile(const ProjectMembers& members, const std::string& path) {
   std::vector<IniKey> keys;
   for (size_t i = 0; i < members.size(); ++i) {
     // A path the file cannot hold on one line would leave a project that
     // records some members only.
-    if (members[i].find_first_of("\r\n") != std::string::npos) return false;
+    if (members[i].find_first_of("\r\n") != std::string::npos) return {};
     keys.push_back({"Files", DocTag(kKeyOrder[i]), members[i]});
   }
   return WritePrivateProfileStrings(keys, path);

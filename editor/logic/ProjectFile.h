@@ -2,6 +2,8 @@
 #include <array>
 #include <string>
 
+#include "platform/FileAccess.h"
+
 struct App;
 
 // Reads the project file's four member paths and loads every member that
@@ -21,6 +23,6 @@ std::string ProjectStem(const std::string& projectName);
 using ProjectMembers = std::array<std::string, 4>;
 
 // Sets the four keys of section Files in the file at path, leaving every other
-// section and line of an existing file as it was. False when the file cannot
-// take them; then nothing is written.
-bool WriteProjectFile(const ProjectMembers& members, const std::string& path);
+// section and line of an existing file as it was. When the file cannot take
+// them, the old file stays as it was (unless the result says it is damaged).
+WriteResult WriteProjectFile(const ProjectMembers& members, const std::string& path);

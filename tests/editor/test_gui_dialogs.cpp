@@ -13,6 +13,7 @@
 #include "model/SettingsPath.h"
 #include "platform/IniFile.h"
 #include "platform/widgets/QtPrompts.h"
+#include "support/DocumentFilesHelpers.h"
 #include "window_fixture.h"
 
 namespace {
@@ -89,7 +90,7 @@ TEST_F(Dialogs, LoadDefaultsThenCancelKeepsDefaultsForTheRunButNotInTheFile) {
   EXPECT_EQ(fileValue("Defaults", "AskSave") + fileValue("Defaults", "RandomFill3"), "True80");
 }
 
-TEST_F(Dialogs, SaveStoresWhatTheChoosersGaveAndAFailedWriteSaysSoAndKeepsTheDialogOpen) {
+TEST_F(Dialogs, SaveStoresWhatTheChoosersGaveAndAFailedWriteSaysSoKeepsTheOldFileAndAppliesNothing) {
   prompts.answerColor(true, 0x123456).answerColor(false).answerColor(false)  // border, label
       .answerOpen("").answerOpen(path("start.mwj"))                          // project
       .answerFolder("").answerFolder("/home/u/tiles");                       // tiles folder
@@ -107,15 +108,27 @@ TEST_F(Dialogs, SaveStoresWhatTheChoosersGaveAndAFailedWriteSaysSoAndKeepsTheDia
   dlg.cmdSelect(1)->click();
   EXPECT_EQ(prompts.last().text, "Select default Tiles Directory");
 
-  writeText(path("plain"), "a file, not a folder");
-  SetAppPathForTesting(path("plain"));
+  // A settings file its folder keeps from being replaced is written in place;
+  // stopped part-way, it must come back as it was, and nothing is applied.
+  const std::string old = "[Mine]\n" + std::string(300, 'x') + "=1\n";
+  writeText(SettingsPath(), old);
+  const EditableSettings before = EditableSettingsOf(st());
+  const MainForm& f = frm();
+  const auto frames = std::pair(f.shpMapSelected.borderColor, f.shpTileSelected.borderColor);
   prompts.answerMsgBox(vbOK);
-  QTest::mouseClick(dlg.cmdSave(), Qt::LeftButton);
-  SetAppPathForTesting(folder.dir());
+  {
+    LockedFolder locked(folder.dir());
+    FileSizeLimit limit(100);
+    QTest::mouseClick(dlg.cmdSave(), Qt::LeftButton);
+  }
   EXPECT_EQ(prompts.last().title + " | " + prompts.last().text,
-            "Settings Save Error | Cannot write Settings file (" + path("plain") +
-                "/Mosaicwright.ini)!");
+            "Settings Save Error | Cannot write Settings file (" + SettingsPath() + ")!");
+  EXPECT_EQ(readText(SettingsPath()), old);
   ASSERT_TRUE(dlg.isVisible());
+  dlg.cmdCancel()->click();
+  EXPECT_TRUE(EditableSettingsOf(st()) == before);
+  EXPECT_EQ(std::pair(f.shpMapSelected.borderColor, f.shpTileSelected.borderColor), frames);
+  dlg.show();
   QTest::mouseClick(dlg.cmdSave(), Qt::LeftButton);
   EXPECT_FALSE(dlg.isVisible());
   EXPECT_EQ(std::tuple(st().SelectColor, st().DatatypeColor, st().StartupProject, st().TilesDir),

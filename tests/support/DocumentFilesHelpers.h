@@ -1,9 +1,11 @@
 #pragma once
 #include <fcntl.h>
 #include <gtest/gtest.h>
+#include <linux/capability.h>
 #include <signal.h>
 #include <sys/resource.h>
 #include <sys/stat.h>
+#include <sys/syscall.h>
 #include <unistd.h>
 
 #include <atomic>
@@ -73,6 +75,34 @@ class FileSizeLimit {
  private:
   rlimit old_{};
   sighandler_t oldHandler_ = SIG_DFL;
+};
+
+// A folder that takes no new files while this lives, for root as well: mode
+// 0555, and this thread sets aside the capabilities that let root write
+// anywhere (still permitted, so it takes them back). Its files stay writable.
+class LockedFolder {
+ public:
+  explicit LockedFolder(std::string dir) : dir_(std::move(dir)) {
+    chmod(dir_.c_str(), 0555);
+    got_ = syscall(SYS_capget, &header_, caps_) == 0;
+    const uint32_t effective = caps_[0].effective;
+    caps_[0].effective &= ~((1u << CAP_DAC_OVERRIDE) | (1u << CAP_DAC_READ_SEARCH));
+    if (got_) syscall(SYS_capset, &header_, caps_);
+    caps_[0].effective = effective;
+    const std::string probe = dir_ + "/probe";
+    EXPECT_FALSE(mkdir(probe.c_str(), 0700) == 0 && rmdir(probe.c_str()) == 0)
+        << dir_ << " still takes new files";
+  }
+  ~LockedFolder() {
+    if (got_) syscall(SYS_capset, &header_, caps_);
+    chmod(dir_.c_str(), 0700);  // a temporary folder's own mode
+  }
+
+ private:
+  std::string dir_;
+  __user_cap_header_struct header_{_LINUX_CAPABILITY_VERSION_3, 0};
+  __user_cap_data_struct caps_[2]{};
+  bool got_ = false;
 };
 
 // A file of `size` bytes, `head` first and zeros after it, that takes no disk

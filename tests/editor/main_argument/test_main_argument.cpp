@@ -1,10 +1,14 @@
 // app/main.cpp as it stands: this start-up function runs inside QApplication's constructor,
-// before main builds the window from its argument. It writes the project the first argument
-// names into a program folder of its own and checks in main's event loop that the window
-// "loads" it or "ignores" it, as the second argument says.
+// before main builds the window from its argument, and checks in main's event loop that the
+// window "loads" or "ignores" the project PATH names (PATH loads|ignores), that a datamap Save
+// past the driver's file-size limit fails with its message (limit), and where the settings
+// live with a fresh home (per-user, xdg) or beside a copy of the program (portable).
+#include <QAction>
 #include <QApplication>
 #include <QDir>
 #include <QFile>
+#include <QMessageBox>
+#include <QPushButton>
 #include <QTemporaryDir>
 #include <QThread>
 #include <QTimer>
@@ -21,10 +25,19 @@ void expect(bool ok, const char* what) {
   if (!ok) std::fprintf(stderr, "FAILED: %s\n", what), std::_Exit(1);
 }
 
+QTemporaryDir folder;
 
 void write(const QString& path, const QByteArray& bytes) {
   QFile f(path);
-  expect(f.open(QIODevice::WriteOnly) && f.write(bytes) == bytes.size(), "writing the project");
+  expect(f.open(QIODevice::WriteOnly) && f.write(bytes) == bytes.size(), "writing a file");
+}
+
+// Notes the title and text of the message box the running command shows, and closes it.
+void answerMessage(QString* seen) {
+  auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+  if (!box) return QTimer::singleShot(0, [seen] { answerMessage(seen); });
+  *seen = box->windowTitle() + " | " + box->text();
+  box->button(QMessageBox::Ok)->click();
 }
 
 void checkTheWindow() {
@@ -36,25 +49,54 @@ void checkTheWindow() {
   expect(w && w->isVisible(), "main shows its window");
   ProgramState& st = w->app().st;
   const QStringList args = QCoreApplication::arguments();
-  if (args[2] == "loads") {
+  const QString mode = args.value(2, args[1]), home = folder.path();
+  const QString exeDir = QCoreApplication::applicationDirPath();
+  if (mode == "loads") {
     expect(st.ProjectPath == QDir::current().absoluteFilePath(args[1]).toStdString(),
            "the argument's project is open under its whole path");
     const QImage shown = w->mapView()->grab().toImage();
     expect(st.MapWidth == 40 && shown.pixelColor(5, 11) == QColor(116, 67, 53) &&
                shown.pixelColor(16 + 5, 11) == QColor(0, 0, 0),
            "its datamap is drawn with its tileset and colours");
-  } else {
+  } else if (mode == "ignores") {
     expect(st.ProjectName == "Blank.mwj" && st.MapWidth == 256, "the argument is ignored");
+  } else if (mode == "limit") {
+    const QString old = home + "/old.map";
+    write(old, "old");
+    st.DatamapPath = old.toStdString(), st.DatamapFile = "old.map", st.DatamapHasFile = true;
+    QString seen;
+    QTimer::singleShot(0, [&seen] { answerMessage(&seen); });
+    w->action("mnuDatamapSave")->trigger();  // 32,772 bytes
+    expect(seen == "Datamap Save Error | Cannot write Datamap file (" + old + ")!",
+           "the save says it failed");
+    QFile f(old);
+    expect(f.open(QIODevice::ReadOnly) && f.readAll() == "old", "the old file is as it was");
+  } else {
+    const bool portable = mode == "portable";
+    const QString perUser = home + (mode == "xdg" ? "/cfg" : "/.config") + "/Mosaicwright";
+    const QString data = portable ? exeDir : perUser;
+    expect(QFile::exists(data + "/Mosaicwright.ini") &&
+               st.ProjectPath == (data + "/Blank.mwj").toStdString(),
+           "the settings and the untitled documents are in the program's data folder");
+    expect(!QFile::exists(portable ? perUser : exeDir + "/Mosaicwright.ini"), "and nowhere else");
   }
   QCoreApplication::exit(0);
 }
 
 void beforeMain() {
-  static QTemporaryDir folder;
   const QStringList args = QCoreApplication::arguments();
-  expect(folder.isValid() && args.size() == 3, "usage: test_main_argument PATH loads|ignores");
+  expect(folder.isValid() && args.size() >= 2,
+         "usage: test_main_argument PATH loads|ignores, or limit|per-user|xdg|portable");
   const QString dir = folder.path();
+  QTimer::singleShot(0, checkTheWindow);
+  if (args[1] == "per-user" || args[1] == "xdg" || args[1] == "portable") {
+    qputenv("HOME", dir.toUtf8());
+    // A relative XDG_CONFIG_HOME counts as unset.
+    qputenv("XDG_CONFIG_HOME", args[1] == "xdg" ? (dir + "/cfg").toUtf8() : "cfg");
+    return;
+  }
   SetAppPathForTesting(dir.toStdString());
+  if (args[1] == "limit") return;
   QDir::setCurrent(dir);  // where a relative argument is taken from
   // A 40 x 25 map of tile 1 with tile 0 at (1, 0); tile 1 has all its pixels
   // set and colour 2 (116, 67, 53), tile 0 none.
@@ -66,7 +108,6 @@ void beforeMain() {
   write(dir + "/c.prg", colours);
   write(args[1], ("[Files]\nMWRT=" + dir + "/m.map\nTILE=" + dir + "/t.chr\nCMAP=" + dir +
                   "/c.prg\n").toUtf8());
-  QTimer::singleShot(0, checkTheWindow);
 }
 
 }  // namespace

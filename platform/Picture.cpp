@@ -4,8 +4,10 @@
 #include <QFont>
 #include <QImageWriter>
 #include <QPainter>
+#include <QtGlobal>
 #include <algorithm>
 #include <cstring>
+#include <utility>
 
 #include "platform/FileAccess.h"
 
@@ -16,10 +18,25 @@ void normalizeSize(int& w, int& h) {
   if (w <= 0 || h <= 0) w = h = 0;
 }
 
+// The pixels start on a line of the processor's cache, and so does every row
+// whose width is a multiple of 16 pixels, as the map's is: a 16-pixel row of a
+// cell then fills one cache line rather than parts of two, which halves the
+// memory traffic of a redraw of scattered cells.
+QImage cacheLineAlignedImage(int w, int h) {
+  constexpr size_t kLine = 64;
+  void* memory = qMallocAligned(size_t(w) * size_t(h) * 4, kLine);
+  if (!memory) return {};
+  QImage img(static_cast<uchar*>(memory), w, h, qsizetype(w) * 4, QImage::Format_RGB32,
+             qFreeAligned, memory);
+  if (img.isNull()) qFreeAligned(memory);
+  return img;
+}
+
 }  // namespace
 
 Picture::Picture(int w, int h, int32_t back) : w_(w), h_(h), back_(back) {
   normalizeSize(w_, h_);
+  changed_ = rect();
 }
 
 // Returns whether the picture has pixels now. Out of memory it becomes a
@@ -28,7 +45,7 @@ Picture::Picture(int w, int h, int32_t back) : w_(w), h_(h), back_(back) {
 bool Picture::materialize(bool fill) const {
   if (!img_.isNull()) return true;
   if (w_ == 0) return false;
-  img_ = QImage(w_, h_, QImage::Format_RGB32);
+  img_ = cacheLineAlignedImage(w_, h_);
   if (img_.isNull()) {
     w_ = h_ = 0;
     return false;
@@ -44,11 +61,13 @@ const QImage& Picture::image() const {
 
 QImage& Picture::mutableImage() {
   materialize(true);
+  changed_ = rect();
   return img_;
 }
 
 QImage& Picture::imageToOverwrite() {
   materialize(false);
+  changed_ = rect();
   return img_;
 }
 
@@ -56,7 +75,7 @@ void Picture::resize(int w, int h) {
   normalizeSize(w, h);
   if (w == w_ && h == h_) return;
   if (!isBlank()) {
-    QImage next(w, h, QImage::Format_RGB32);
+    QImage next = cacheLineAlignedImage(w, h);
     next.fill(toQRgb(back_));
     const int cw = std::min(w, w_), ch = std::min(h, h_);
     for (int y = 0; y < ch && !next.isNull(); ++y)
@@ -207,13 +226,11 @@ void Picture::drawRect(int x1, int y1, int x2, int y2, int32_t color) {
   }
 }
 
-void Picture::refresh() { dirty_ = rect(); }
+void Picture::refresh() { dirty_ = changed_ = rect(); }
 
-QRect Picture::takeDirty() {
-  QRect r = dirty_;
-  dirty_ = QRect();
-  return r;
-}
+QRect Picture::takeDirty() { return std::exchange(dirty_, QRect()); }
+
+QRect Picture::takeChanged() { return std::exchange(changed_, QRect()); }
 
 void Picture::setImage(const QImage& image) {
   img_ = image.convertToFormat(QImage::Format_RGB32);

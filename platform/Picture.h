@@ -58,6 +58,11 @@ class Picture {
   // The region changed since the last call, then empty.
   QRect takeDirty();
   const QRect& dirty() const { return dirty_; }
+  // The same, but kept apart from the repaint region, which the view takes
+  // after every event: a drawer that keeps the picture in step with a model
+  // learns from it what was drawn over its work since it last looked. A new
+  // picture counts as changed all over.
+  QRect takeChanged();
 
   // Windows bitmap files are written through Qt's writer (the format is named
   // explicitly: a Linux file name need not end in .bmp); a bitmap tileset is
@@ -68,12 +73,18 @@ class Picture {
   std::vector<uint8_t> bmpBytes() const;
 
   // The pixels; a blank picture gets them here, filled with the background.
+  // A caller of the two writable forms may change any pixel: the picture
+  // counts as changed all over, though it is repainted only when marked.
   const QImage& image() const;
   QImage& mutableImage();
   // For a caller that writes every pixel itself: a blank picture's memory is
   // not filled first.
   QImage& imageToOverwrite();
-  void markDirty(const QRect& r) { dirty_ |= r.intersected(rect()); }
+  void markDirty(const QRect& r) {
+    const QRect c = r.intersected(rect());
+    dirty_ |= c;
+    changed_ |= c;
+  }
 
   // Control properties of the picture box that holds the image.
   int left = 0, top = 0;
@@ -90,6 +101,7 @@ class Picture {
   mutable int w_, h_;
   int32_t back_;
   QRect dirty_;
+  QRect changed_;
 };
 
 // The picture's image as a 24-bit Windows bitmap file, through writeWholeFile.

@@ -5,6 +5,10 @@ struct App;
 
 // Rebuilds the whole map view from Datamap by 16 x 16 block copies from the sheet.
 void RedrawMap(App& a);
+// What RedrawMap would show, at the cost of the cells it would change: those
+// whose tile image on the sheet was drawn on since the last redraw, and those
+// drawn over on the map (a stale brush, a label). Only they are repainted.
+void RedrawMapChanges(App& a);
 // Labels every cell whose datatype value is not 0, in DatatypeColor.
 void DrawDatatypeOverlay(App& a);
 // Redraws one cell with its label (none for "00") and stores the value.

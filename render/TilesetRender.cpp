@@ -110,7 +110,8 @@ void CommitTileEdit(App& a) {
   // top-left tile on the sheet takes the edit.
   f.picTileView.scaledCopyFrom(brush, f.shpTileSelected.left, f.shpTileSelected.top, 16, 16);
   f.picTileData.scaledCopyFrom(f.picTileView, 0, 0, f.picTileData.width(), f.picTileData.height());
-  RedrawMap(a);
+  // Only the edited tile's image changed: its cells are all a redraw would change.
+  RedrawMapChanges(a);
 }
 
 void TakeEditedTileFromBrush(App& a) {

@@ -24,5 +24,6 @@ void LoadTileEditor(App& a);
 // picTileSelectedData = the brush image's top-left 16 x 16 pixels halved: the
 // edited tile is the brush's top-left tile, whatever the brush's size.
 void TakeEditedTileFromBrush(App& a);
-// The edit grid -> the edited tile, brush, sheet and 1:1 image; then RedrawMap.
+// The edit grid -> the edited tile, brush, sheet and 1:1 image; then the map
+// shows it as RedrawMap would.
 void CommitTileEdit(App& a);

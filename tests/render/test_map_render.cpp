@@ -1,9 +1,11 @@
 #include <gtest/gtest.h>
 
 #include <memory>
+#include <random>
 
 #include "model/App.h"
 #include "render/MapRender.h"
+#include "render/TilesetRender.h"
 
 namespace {
 
@@ -55,4 +57,35 @@ TEST(MapRedraw, CellsShowTheirTilesAndNonZeroDatatypesTwoHexDigitsUntilTheNextRe
   RedrawMap(*a);
   EXPECT_TRUE(showsTile(a->frm.picMap, 32, 0, 0));
   EXPECT_EQ(a->st.DatatypeAt(2, 0), 255);
+}
+
+// The edited tile (101) fills one cell in eight; the small picture cuts cells at
+// its right and bottom edges and shows the tile only at (3, 2) and the cut (40, 25).
+TEST(MapRedraw, ATileEditLeavesTheMapAsAFullRedrawWouldAndRepaintsOnlyTheCellsItRedrew) {
+  std::mt19937 random(7);
+  for (const QSize size : {QSize(4096, 2048), QSize(650, 405)}) {
+    auto a = makeApp();
+    a->frm.picMap.resize(size.width(), size.height());
+    for (uint8_t& t : a->st.Datamap) t = uint8_t(random() % 8 ? random() % 256 : 101);
+    const bool small = size.width() < 4096;
+    if (small) {
+      for (int y = 0; y <= 25; ++y)
+        for (int x = 0; x <= 40; ++x) a->st.DatamapAt(x, y) = uint8_t(random() % 100);
+      a->st.DatamapAt(3, 2) = a->st.DatamapAt(40, 25) = 101;
+    }
+    RedrawMap(*a);
+    // A stale stamp over cells (2..4, 1..2), as a block brush stretched by an edit leaves.
+    Picture::bitBlt(a->frm.picMap, 40, 24, 32, 16, a->frm.picTileView, 100, 50);
+    a->frm.picMap.takeDirty();
+    a->frm.shpTileSelected = {16 * 5, 16 * 3, 16, 16};
+    for (size_t i = 0; i < 64; ++i) a->frm.picTileBits[i] = int32_t(0x800000 + 3 * i);
+    CommitTileEdit(*a);
+    const QImage partial = a->frm.picMap.image().copy();
+    const QRect repainted = a->frm.picMap.takeDirty();
+    RedrawMap(*a);
+    EXPECT_TRUE(partial == a->frm.picMap.image()) << size.width();
+    if (small) {
+      EXPECT_EQ(repainted, QRect(32, 16, 650 - 32, 405 - 16));
+    }
+  }
 }

@@ -66,21 +66,6 @@ void refreshTileDataFromSheet(App& a) {
                                    a.frm.picTileData.height());
 }
 
-// The tile sheet with an outline round every tile the map uses.
-bool writeTilesUsedImage(App& a, const std::string& path) {
-  Picture& save = a.frm.picSave;
-  save.resize(512, 128);
-  Picture::bitBlt(save, 0, 0, 512, 128, a.frm.picTileView, 0, 0);
-  for (int t = 0; t < 256; ++t) {
-    if (!a.st.TileUsed[size_t(t)]) continue;
-    const int c = t % 32, r = t / 32;
-    save.drawRect(16 * c, 16 * r, 16 * c + 15, 16 * r + 15, a.st.SelectColor);
-  }
-  const bool written = writeBitmapFile(path, save);
-  save.clear();
-  return written;
-}
-
 }  // namespace
 
 void LoadTileset(App& a, const std::string& pathRef) {
@@ -146,15 +131,13 @@ bool SaveTileset(App& a, const std::string& pathRef) {
   }
 
   if (form == TilesetForm::Bmp) {
-    const bool written = a.st.IdentifyMode ? writeTilesUsedImage(a, path)
-                                           : writeBitmapFile(path, a.frm.picTileView);
-    if (!written) {
+    if (!writeBitmapFile(path, a.frm.picTileView)) {
       showCannotWrite(a, "Tileset", path);
       return false;
     }
     a.st.TilesetFile = FileNameOf(path);
     a.st.TilesetPath = path;
-    if (!a.st.IdentifyMode) setTileEditingEnabled(a, false);
+    setTileEditingEnabled(a, false);
   } else {
     // From the sheet, so that tiles stamped onto it are saved too.
     refreshTileDataFromSheet(a);
@@ -176,6 +159,21 @@ bool SaveTileset(App& a, const std::string& pathRef) {
   }
   SetMemberLabel(a.frm.lblTileName, a.st.TilesetFile, a.st.TilesetPath);
   return true;
+}
+
+bool ExportTilesUsedImage(App& a, const std::string& path) {
+  Picture& save = a.frm.picSave;
+  save.resize(512, 128);
+  Picture::bitBlt(save, 0, 0, 512, 128, a.frm.picTileView, 0, 0);
+  for (int t = 0; t < 256; ++t) {
+    if (!a.st.TileUsed[size_t(t)]) continue;
+    const int c = t % 32, r = t / 32;
+    save.drawRect(16 * c, 16 * r, 16 * c + 15, 16 * r + 15, a.st.SelectColor);
+  }
+  const bool written = writeBitmapFile(path, save);
+  save.clear();
+  if (!written) showCannotWrite(a, "Tileset", path);
+  return written;
 }
 
 void LoadDatamap(App& a, const std::string& pathRef) {

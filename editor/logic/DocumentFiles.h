@@ -9,6 +9,9 @@ struct App;
 // show "<Kind> Save Error" and change no identity.
 void LoadTileset(App& a, const std::string& path);
 bool SaveTileset(App& a, const std::string& path);
+// The tile sheet with an outline round every tile the map uses, as a bitmap;
+// no document changes.
+bool ExportTilesUsedImage(App& a, const std::string& path);
 void LoadDatamap(App& a, const std::string& path);
 bool SaveDatamap(App& a, const std::string& path);
 void LoadColormap(App& a, const std::string& path);

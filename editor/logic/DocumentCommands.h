@@ -15,7 +15,7 @@ enum class SaveResult { Saved, Cancelled, Failed };
 
 inline constexpr int kSaveDialogFlags = cdlOFNOverwritePrompt | cdlOFNHideReadOnly;
 
-using DocumentLoader = void (*)(App&, const std::string&);
+using DocumentLoader = bool (*)(App&, const std::string&);
 using DocumentSaver = bool (*)(App&, const std::string&);
 
 // The open dialog with no file preset and the first filter chosen; "" when

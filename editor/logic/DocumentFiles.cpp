@@ -68,32 +68,32 @@ void refreshTileDataFromSheet(App& a) {
 
 }  // namespace
 
-void LoadTileset(App& a, const std::string& pathRef) {
+bool LoadTileset(App& a, const std::string& pathRef) {
   // The caller may pass a recent-file entry, which AddMRU reorders.
   const std::string path = pathRef;
   const TilesetForm form = tilesetFormOf(path);
   if (form == TilesetForm::None) {
     showLoadError(a, "Tileset",
                   "Invalid Tileset Type (" + path + ") must be (PRG, CHR or BMP)");
-    return;
+    return false;
   }
   const size_t limit = form == TilesetForm::Prg   ? kPrgTilesetFileBytes
                        : form == TilesetForm::Chr ? kChrTilesetFileBytes
                                                   : kTilesheetBmpMaxBytes;
   const std::optional<Bytes> file = readOrReport(a, "Tileset", path, limit);
-  if (!file) return;
+  if (!file) return false;
 
   if (form == TilesetForm::Bmp) {
     const TilesheetBitmap bmp = decodeTilesheetBmp(*file);
     if (bmp.status == TilesheetBitmap::Status::Invalid) {
       showLoadError(a, "Tileset", "Invalid BITMAP File (" + path + ")!");
-      return;
+      return false;
     }
     if (bmp.status == TilesheetBitmap::Status::WrongSize) {
       showLoadError(a, "Tileset",
                     "Invalid Tileset Size (" + std::to_string(bmp.width) + " x " +
                         std::to_string(bmp.height) + ") must be (512 x 128)");
-      return;
+      return false;
     }
     a.frm.picTileView.setImage(bmp.image);
     refreshTileDataFromSheet(a);
@@ -119,6 +119,7 @@ void LoadTileset(App& a, const std::string& pathRef) {
   SetMemberLabel(a.frm.lblTileName, a.st.TilesetFile, a.st.TilesetPath);
   a.st.TilesetHasFile = true;
   AddMRU(a, kTileset, a.st.TilesetPath);
+  return true;
 }
 
 bool SaveTileset(App& a, const std::string& pathRef) {
@@ -176,14 +177,14 @@ bool ExportTilesUsedImage(App& a, const std::string& path) {
   return written;
 }
 
-void LoadDatamap(App& a, const std::string& pathRef) {
+bool LoadDatamap(App& a, const std::string& pathRef) {
   const std::string path = pathRef;
   const std::optional<Bytes> file = readOrReport(a, "Datamap", path, kDatamapFileBytes);
-  if (!file) return;
+  if (!file) return false;
   const std::optional<DatamapData> d = decodeDatamap(*file);
   if (!d) {
     showLoadError(a, "Datamap", "Invalid Datamap File (" + path + ")!");
-    return;
+    return false;
   }
   a.st.LoadAddrLo = d->loadLo;
   a.st.LoadAddrHi = d->loadHi;
@@ -201,6 +202,7 @@ void LoadDatamap(App& a, const std::string& pathRef) {
   AddMRU(a, kDatamap, a.st.DatamapPath);
   a.frm.lblMapSize.caption = MapSizeText(a.st.MapWidth, a.st.MapHeight);
   SetMemberLabel(a.frm.lblMapName, a.st.DatamapFile, a.st.DatamapPath);
+  return true;
 }
 
 bool SaveDatamap(App& a, const std::string& path) {
@@ -214,7 +216,7 @@ bool SaveDatamap(App& a, const std::string& path) {
   return true;
 }
 
-void LoadColormap(App& a, const std::string& pathRef) {
+bool LoadColormap(App& a, const std::string& pathRef) {
   const std::string path = pathRef;
   // The length is checked first from what the file system records, so that
   // a colormap of some GiB is refused without reading it; files that record
@@ -224,14 +226,14 @@ void LoadColormap(App& a, const std::string& pathRef) {
   if (reader.recordedSize() <= kColormapLongFileBytes &&
       !reader.read(kColormapLongFileBytes + 1, file)) {
     showCannotRead(a, "Colormap", path);
-    return;
+    return false;
   }
   const auto colormap = decodeColormap(file);
   if (!colormap) {
     const uint64_t length = std::max<uint64_t>(reader.recordedSize(), file.size());
     showLoadError(a, "Colormap",
                   "Invalid Colormap Size (" + std::to_string(length) + ") must be (258 or 262)");
-    return;
+    return false;
   }
   a.st.Colormap = *colormap;
 
@@ -245,6 +247,7 @@ void LoadColormap(App& a, const std::string& pathRef) {
   a.st.ColormapHasFile = true;
   AddMRU(a, kColormap, a.st.ColormapPath);
   SetMemberLabel(a.frm.lblCMAPName, a.st.ColormapFile, a.st.ColormapPath);
+  return true;
 }
 
 bool SaveColormap(App& a, const std::string& path) {
@@ -255,16 +258,17 @@ bool SaveColormap(App& a, const std::string& path) {
   return true;
 }
 
-void LoadDatatype(App& a, const std::string& pathRef) {
+bool LoadDatatype(App& a, const std::string& pathRef) {
   const std::string path = pathRef;
   const std::optional<Bytes> file = readOrReport(a, "Datatype", path, kDatatypeFileBytes);
-  if (!file) return;
+  if (!file) return false;
   a.st.DatatypeMap = decodeDatatype(*file);
   a.st.DatatypeFile = FileNameOf(path);
   a.st.DatatypePath = path;
   a.st.DatatypeHasFile = true;
   SetMemberLabel(a.frm.lblTYPEName, a.st.DatatypeFile, a.st.DatatypePath);
   AddMRU(a, kDatatype, a.st.DatatypePath);
+  return true;
 }
 
 bool SaveDatatype(App& a, const std::string& path) {

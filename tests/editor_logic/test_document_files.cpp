@@ -6,7 +6,7 @@
 // cannot be taken: every refusal says so and leaves every open document as it was.
 
 using DocumentFiles = Started;
-using Loader = void (*)(App&, const std::string&);
+using Loader = bool (*)(App&, const std::string&);
 static const std::pair<Loader, std::string> kLoaders[] = {{LoadTileset, "Tileset"},
                                                           {LoadDatamap, "Datamap"},
                                                           {LoadColormap, "Colormap"},
@@ -102,7 +102,7 @@ TEST_F(DocumentFiles, RefusedFilesSayWhyAndChangeNothing) {
   for (const auto& [load, file, message] : refusals) {
     prompts.clearShown();
     prompts.answerMsgBox(vbOK);
-    load(a, file);
+    EXPECT_FALSE(load(a, file)) << file;
     ASSERT_EQ(prompts.shown().size(), 1u) << file;
     EXPECT_EQ(prompts.lastMessage(), message);
     EXPECT_EQ(prompts.last().style, vbCritical) << file;

@@ -300,19 +300,22 @@ TEST_F(MainWindow, TheBarsAndTheCornerButtonsMoveTheMapByWholeSteps) {
 
 TEST_F(MainWindow, ResizingLaysOutTheBarsAndTheFitZoomsFillTheViewportLeft) {
   auto geo = [&](const char* name) { return w->control(name)->geometry(); };
-  w->resize(821, 600 + w->centralWidget()->y());  // a client area of 821 x 600
+  w->resize(1121, 600 + w->centralWidget()->y());  // a client area of 1121 x 600
   QApplication::processEvents();
-  EXPECT_EQ(geo("scrVert"), QRect(800, 16, 21, 394));
-  EXPECT_EQ(geo("scrHorz"), QRect(24, 410, 777, 17));
+  EXPECT_EQ(geo("scrVert"), QRect(1100, 16, 21, 394));
+  EXPECT_EQ(geo("scrHorz"), QRect(24, 410, 1077, 17));
   EXPECT_EQ(geo("Frame2").y(), 600 - 153 - 20);
-  EXPECT_EQ(geo("picScroll").size(), QSize(800, 411));
+  EXPECT_EQ(geo("picScroll").size(), QSize(1100, 411));
+  w->action("mnuZoomWidth")->trigger();
+  EXPECT_EQ(w->control("picZoom")->size(), QSize(1100, 550));
   w->action("mnuZoomPage")->trigger();
   EXPECT_EQ(w->control("picZoom")->size(), QSize(822, 411));
-  w->action("mnuZoomWidth")->trigger();
-  EXPECT_EQ(w->control("picZoom")->size(), QSize(800, 400));
-  w->resize(600, 200 + w->centralWidget()->y());  // lower than the frames: no vertical bar
+  // Lower than the frames: no vertical bar; narrower than the panel row: not allowed.
+  w->resize(800, 200 + w->centralWidget()->y());
   QApplication::processEvents();
-  EXPECT_EQ(std::pair(geo("scrVert").height(), geo("picScroll").height()), std::pair(0, 17));
+  EXPECT_EQ(std::tuple(geo("scrVert").height(), geo("picScroll").height(),
+                       w->centralWidget()->width()), std::tuple(0, 17, 1025));
+  EXPECT_EQ(geo("Frame4").right(), 1024);
 }
 
 TEST_F(MainWindow, ThePlaceSizeAndStateSavedAtExitComeBackInTheNextWindow) {
@@ -328,11 +331,23 @@ TEST_F(MainWindow, ThePlaceSizeAndStateSavedAtExitComeBackInTheNextWindow) {
   EXPECT_EQ(std::pair(w->pos(), w->size()), std::pair(QPoint(20, 10), own));
 
   w->move(130, 90);
-  w->resize(900, 700);
+  w->resize(1100, 700);
   ASSERT_TRUE(w->close());
   reopen();
   // The frame's place and the size inside it, as the window manager takes them back.
-  EXPECT_EQ(std::pair(w->pos(), w->size()), std::pair(QPoint(130, 90), QSize(900, 700)));
+  EXPECT_EQ(std::pair(w->pos(), w->size()), std::pair(QPoint(130, 90), QSize(1100, 700)));
+  // A placement off the 1600 x 1000 screen comes back on it, no larger than it; the
+  // file keeps the stored values until the next exit.
+  for (auto [left, top, size, pos, shown] :
+       {std::tuple{"18000", "12000", "16500", QPoint(500, 300), QSize(1100, 700)},
+        {"900000", "-300000", "2000000000", QPoint(0, 0), QSize(1600, 1000)}}) {
+    writeText(SettingsPath(), std::string("[Window]\nSave=True\nState=0\nLeft=") + left +
+                                  "\nTop=" + top + "\nWidth=" + size +
+                                  "\nHeight=" + (size[1] == '6' ? "10500" : size));
+    reopen();
+    EXPECT_EQ(std::pair(w->pos(), w->size()), std::pair(pos, shown)) << left;
+    EXPECT_EQ(std::to_string(st().WindowLeft), left);
+  }
   w->showMaximized();
   ASSERT_TRUE(w->close());
   EXPECT_EQ(GetPrivateProfileString("Window", "State", "", SettingsPath()), "2");

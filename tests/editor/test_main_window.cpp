@@ -129,15 +129,16 @@ TEST_F(RealWindow, AReverseDragOnTheSheetPicksTheBlockThatADoubleClickStampsOnce
                        st().DatamapAt(0, 3), st().UndoLevel), std::tuple(34, 101, 0, 0, 1));
 }
 
-TEST_F(RealWindow, ARightDragCopiesABlockAndCtrlLeftPastesIt) {
+TEST_F(RealWindow, ARightDragCopiesABlockAndCtrlLeftPastesItInTheSameShape) {
   for (int c = 7; c <= 10; ++c)
     for (int r = 5; r <= 8; ++r) st().DatamapAt(c, r) = uint8_t(c + 7 * r);
   RedrawMap(app());
-  Drag(map(), Qt::RightButton, Cell(10, 5), Cell(7, 8));
+  Drag(map(), Qt::RightButton, Cell(9, 5), Cell(7, 6));  // 3 x 2 cells
   Click(map(), Cell(20, 30), Qt::ControlModifier);
-  EXPECT_EQ(std::tuple(st().DatamapAt(20, 30), st().DatamapAt(23, 33), st().DatamapAt(24, 33),
-                       st().UndoLevel), std::tuple(7 + 7 * 5, 10 + 7 * 8, 0, 1));
-  EXPECT_TRUE(ShowsTile(frm().picMap, 368, 528, 66));
+  EXPECT_EQ(std::tuple(st().DatamapAt(20, 30), st().DatamapAt(22, 31), st().DatamapAt(23, 31),
+                       st().DatamapAt(20, 32), st().UndoLevel),
+            std::tuple(7 + 7 * 5, 9 + 7 * 6, 0, 0, 1));
+  EXPECT_TRUE(ShowsTile(frm().picMap, 352, 496, 51) && ShowsTile(frm().picMap, 368, 496, 0));
 }
 
 TEST_F(RealWindow, TheStatusBarFollowsTheMouseOverTheMap) {

@@ -226,7 +226,11 @@ TEST_F(RealWindow, ACtrlShortcutLetGoBeforeItsLetterActsOnceAndTypesNothing) {
   };
   QTest::keyClick(w->windowHandle(), Qt::Key_B);  // tile 2 at (0, 0)
   const CellArray typed = st().Datamap;
-  QTest::keyClick(w->windowHandle(), Qt::Key_C);  // tile 3 at (1, 0), the brush from now on
+  QTest::keyClick(w->windowHandle(), Qt::Key_C);  // tile 3 at (1, 0)
+  const CellArray typedC = st().Datamap;
+  QTest::keyClick(w->windowHandle(), Qt::Key_D);  // tile 4 at (2, 0), the brush from now on
+  keys(Qt::Key_U);  // let go together
+  EXPECT_TRUE(st().Datamap == typedC && st().UndoLevel == 2);
   ctrlFirst(Qt::Key_U);
   EXPECT_TRUE(st().Datamap == typed && st().UndoLevel == 1);
   ctrlFirst(Qt::Key_I);
@@ -235,7 +239,7 @@ TEST_F(RealWindow, ACtrlShortcutLetGoBeforeItsLetterActsOnceAndTypesNothing) {
   MoveTo(map(), Cell(9, 9));
   ctrlFirst(Qt::Key_F);  // fills the tile-0 area round (9, 9), (1, 0) too since the undo
   EXPECT_EQ(std::tuple(st().DatamapAt(9, 9), st().DatamapAt(255, 127), st().DatamapAt(1, 0),
-                       st().DatamapAt(0, 0), st().UndoLevel), std::tuple(3, 3, 3, 2, 2));
+                       st().DatamapAt(0, 0), st().UndoLevel), std::tuple(4, 4, 4, 2, 2));
   const CellArray filled = st().Datamap;
   prompts.answerSave(path("m.map"));
   ctrlFirst(Qt::Key_S);

@@ -7,6 +7,7 @@
 #include <QDate>
 #include <QDesktopServices>
 #include <QGroupBox>
+#include <QGuiApplication>
 #include <QKeyEvent>
 #include <QListWidget>
 #include <QLocale>
@@ -19,6 +20,7 @@
 #include <QTimer>
 #include <QToolButton>
 #include <QUrl>
+#include <algorithm>
 
 #include "dialogs/frmAbout.h"
 #include "dialogs/frmMapSize.h"
@@ -104,8 +106,9 @@ void frmMain::buildControls() {
   QFont small = client_->font();
   small.setPixelSize(11);
   client_->setFont(small);
-  // The map viewport keeps at least one pixel each way above the panels.
-  client_->setMinimumSize(22, 191 - kStatusBarHeight);
+  // The whole panel row stays in sight (the tile editor ends at 1025), and
+  // the map viewport keeps at least one pixel each way above it.
+  client_->setMinimumSize(1025, 191 - kStatusBarHeight);
   setCentralWidget(client_);
 
   picScroll_ = new QWidget(client_);
@@ -569,12 +572,28 @@ void frmMain::ApplyPlacement(const WindowPlacement& p, bool geometryToo) {
                  : p.state == 2 ? Qt::WindowMaximized
                                 : Qt::WindowNoState);
   if (!geometryToo) return;
-  move(int(RoundHalfEven(p.left / double(kTwipsPerPixel))),
-       int(RoundHalfEven(p.top / double(kTwipsPerPixel))));
+  QPoint pos(int(RoundHalfEven(p.left / double(kTwipsPerPixel))),
+             int(RoundHalfEven(p.top / double(kTwipsPerPixel))));
+  QSize size = this->size();
   // A size of nothing (an empty or hand-edited setting) would leave no window.
   if (p.width > 0 && p.height > 0)
-    resize(int(RoundHalfEven(p.width / double(kTwipsPerPixel))),
-           int(RoundHalfEven(p.height / double(kTwipsPerPixel))));
+    size = QSize(int(RoundHalfEven(p.width / double(kTwipsPerPixel))),
+                 int(RoundHalfEven(p.height / double(kTwipsPerPixel))));
+  // A hand-edited placement, or one saved on a screen that is gone or was
+  // larger, still brings the window back on a screen and no larger than it,
+  // but never smaller than the panel row; the title bar stays in reach.
+  QScreen* on = QGuiApplication::screenAt(pos);
+  if (!on) on = screen() ? screen() : QGuiApplication::primaryScreen();
+  if (on) {
+    const QRect avail = on->availableGeometry();
+    size = size.boundedTo(avail.size()).expandedTo(minimumSizeHint());
+    const QSize frame = size + frameGeometry().size() - geometry().size();
+    const QPoint last = avail.bottomRight() + QPoint(1, 1) - QPoint(frame.width(), frame.height());
+    pos.setX(std::clamp(pos.x(), avail.left(), std::max(avail.left(), last.x())));
+    pos.setY(std::clamp(pos.y(), avail.top(), std::max(avail.top(), last.y())));
+  }
+  move(pos);
+  resize(size);
 }
 
 int frmMain::ScreenWidthTwips() const {

@@ -67,24 +67,23 @@ void RunLoadCommand(App& a, const LoadCommand& cmd) {
   a.frm.picMap.enabled = true;
 }
 
-SaveResult RunSaveCommand(App& a, const SaveCommand& cmd, bool alwaysAsk) {
-  DocIdentity id = Identity(a.st, cmd.kind);
-  // A tied document with no path would otherwise be written to "".
-  const bool ask = alwaysAsk || !id.hasFile || id.path.empty();
-  std::string path = id.path;
-  if (ask) {
-    CommonDialog& dlg = a.frm.CommonDialog1;
-    dlg.FileName.clear();
-    dlg.DialogTitle = cmd.title;
-    dlg.Filter = cmd.filter;
-    if (cmd.initDir) dlg.InitDir = *cmd.initDir;
-    dlg.Flags = kSaveDialogFlags;
-    a.prompts->ShowSave(dlg);
-    if (dlg.FileName.empty()) return SaveResult::Cancelled;
-    path = dlg.FileName;
-  }
+std::string AskForFileToSave(App& a, const SaveCommand& cmd) {
+  CommonDialog& dlg = a.frm.CommonDialog1;
+  dlg.FileName.clear();
+  dlg.DialogTitle = cmd.title;
+  dlg.Filter = cmd.filter;
+  if (cmd.initDir) dlg.InitDir = *cmd.initDir;
+  dlg.Flags = kSaveDialogFlags;
+  a.prompts->ShowSave(dlg);
+  return dlg.FileName;
+}
+
+namespace {
+
+SaveResult saveAndShow(App& a, const SaveCommand& cmd, const std::string& path, bool chosen) {
   if (!cmd.save(a, path)) return SaveResult::Failed;
-  if (ask) {
+  DocIdentity id = Identity(a.st, cmd.kind);
+  if (chosen) {
     id.name = FileNameOf(path);
     id.path = path;
     AddMRU(a, cmd.kind, path);
@@ -93,6 +92,21 @@ SaveResult RunSaveCommand(App& a, const SaveCommand& cmd, bool alwaysAsk) {
   if (cmd.kind == kDatamap) a.frm.lblMapSize.caption = MapSizeText(a.st.MapWidth, a.st.MapHeight);
   SetMemberLabel(DocumentLabel(a.frm, cmd.kind), id.name, id.path);
   return SaveResult::Saved;
+}
+
+}  // namespace
+
+SaveResult SaveToChosenFile(App& a, const SaveCommand& cmd, const std::string& path) {
+  return saveAndShow(a, cmd, path, true);
+}
+
+SaveResult RunSaveCommand(App& a, const SaveCommand& cmd) {
+  const DocIdentity id = Identity(a.st, cmd.kind);
+  // A tied document with no path would otherwise be written to "".
+  if (id.hasFile && !id.path.empty()) return saveAndShow(a, cmd, id.path, false);
+  const std::string path = AskForFileToSave(a, cmd);
+  if (path.empty()) return SaveResult::Cancelled;
+  return saveAndShow(a, cmd, path, true);
 }
 
 SaveResult RunSaveAsCommand(App& a, int kind, SaveResult (*save)(App&)) {

@@ -15,7 +15,7 @@ enum class SaveResult { Saved, Cancelled, Failed };
 
 inline constexpr int kSaveDialogFlags = cdlOFNOverwritePrompt | cdlOFNHideReadOnly;
 
-using DocumentLoader = void (*)(App&, const std::string&);
+using DocumentLoader = bool (*)(App&, const std::string&);
 using DocumentSaver = bool (*)(App&, const std::string&);
 
 // The open dialog with no file preset and the first filter chosen; "" when
@@ -46,10 +46,15 @@ struct SaveCommand {
   const std::string* initDir;  // nullptr: the dialog keeps its folder
   DocumentSaver save;
 };
-// Asks for a file when the document has none (or always, when asked to); the
-// document is tied to a new file, named after it and entered in its recent
-// list only once the file has really been written.
-SaveResult RunSaveCommand(App& a, const SaveCommand& cmd, bool alwaysAsk = false);
+// Asks for a file when the document has none; the document is tied to a new
+// file, named after it and entered in its recent list only once the file has
+// really been written.
+SaveResult RunSaveCommand(App& a, const SaveCommand& cmd);
+// The command's save dialog, with no file preset; "" when cancelled.
+std::string AskForFileToSave(App& a, const SaveCommand& cmd);
+// Writes the document to a file the user chose in the save dialog and, once
+// written, ties the document to it.
+SaveResult SaveToChosenFile(App& a, const SaveCommand& cmd, const std::string& path);
 // Untie, then save: a cancelled dialog leaves the document untied so that the
 // next Save asks again, while a failed write must not lose the tie it had.
 SaveResult RunSaveAsCommand(App& a, int kind, SaveResult (*save)(App&));

@@ -66,49 +66,34 @@ void refreshTileDataFromSheet(App& a) {
                                    a.frm.picTileData.height());
 }
 
-// The tile sheet with an outline round every tile the map uses.
-bool writeTilesUsedImage(App& a, const std::string& path) {
-  Picture& save = a.frm.picSave;
-  save.resize(512, 128);
-  Picture::bitBlt(save, 0, 0, 512, 128, a.frm.picTileView, 0, 0);
-  for (int t = 0; t < 256; ++t) {
-    if (!a.st.TileUsed[size_t(t)]) continue;
-    const int c = t % 32, r = t / 32;
-    save.drawRect(16 * c, 16 * r, 16 * c + 15, 16 * r + 15, a.st.SelectColor);
-  }
-  const bool written = writeBitmapFile(path, save);
-  save.clear();
-  return written;
-}
-
 }  // namespace
 
-void LoadTileset(App& a, const std::string& pathRef) {
+bool LoadTileset(App& a, const std::string& pathRef) {
   // The caller may pass a recent-file entry, which AddMRU reorders.
   const std::string path = pathRef;
   const TilesetForm form = tilesetFormOf(path);
   if (form == TilesetForm::None) {
     showLoadError(a, "Tileset",
                   "Invalid Tileset Type (" + path + ") must be (PRG, CHR or BMP)");
-    return;
+    return false;
   }
   const size_t limit = form == TilesetForm::Prg   ? kPrgTilesetFileBytes
                        : form == TilesetForm::Chr ? kChrTilesetFileBytes
                                                   : kTilesheetBmpMaxBytes;
   const std::optional<Bytes> file = readOrReport(a, "Tileset", path, limit);
-  if (!file) return;
+  if (!file) return false;
 
   if (form == TilesetForm::Bmp) {
     const TilesheetBitmap bmp = decodeTilesheetBmp(*file);
     if (bmp.status == TilesheetBitmap::Status::Invalid) {
       showLoadError(a, "Tileset", "Invalid BITMAP File (" + path + ")!");
-      return;
+      return false;
     }
     if (bmp.status == TilesheetBitmap::Status::WrongSize) {
       showLoadError(a, "Tileset",
                     "Invalid Tileset Size (" + std::to_string(bmp.width) + " x " +
                         std::to_string(bmp.height) + ") must be (512 x 128)");
-      return;
+      return false;
     }
     a.frm.picTileView.setImage(bmp.image);
     refreshTileDataFromSheet(a);
@@ -134,6 +119,7 @@ void LoadTileset(App& a, const std::string& pathRef) {
   SetMemberLabel(a.frm.lblTileName, a.st.TilesetFile, a.st.TilesetPath);
   a.st.TilesetHasFile = true;
   AddMRU(a, kTileset, a.st.TilesetPath);
+  return true;
 }
 
 bool SaveTileset(App& a, const std::string& pathRef) {
@@ -146,15 +132,13 @@ bool SaveTileset(App& a, const std::string& pathRef) {
   }
 
   if (form == TilesetForm::Bmp) {
-    const bool written = a.st.IdentifyMode ? writeTilesUsedImage(a, path)
-                                           : writeBitmapFile(path, a.frm.picTileView);
-    if (!written) {
+    if (!writeBitmapFile(path, a.frm.picTileView)) {
       showCannotWrite(a, "Tileset", path);
       return false;
     }
     a.st.TilesetFile = FileNameOf(path);
     a.st.TilesetPath = path;
-    if (!a.st.IdentifyMode) setTileEditingEnabled(a, false);
+    setTileEditingEnabled(a, false);
   } else {
     // From the sheet, so that tiles stamped onto it are saved too.
     refreshTileDataFromSheet(a);
@@ -178,14 +162,29 @@ bool SaveTileset(App& a, const std::string& pathRef) {
   return true;
 }
 
-void LoadDatamap(App& a, const std::string& pathRef) {
+bool ExportTilesUsedImage(App& a, const std::string& path) {
+  Picture& save = a.frm.picSave;
+  save.resize(512, 128);
+  Picture::bitBlt(save, 0, 0, 512, 128, a.frm.picTileView, 0, 0);
+  for (int t = 0; t < 256; ++t) {
+    if (!a.st.TileUsed[size_t(t)]) continue;
+    const int c = t % 32, r = t / 32;
+    save.drawRect(16 * c, 16 * r, 16 * c + 15, 16 * r + 15, a.st.SelectColor);
+  }
+  const bool written = writeBitmapFile(path, save);
+  save.clear();
+  if (!written) showCannotWrite(a, "Tileset", path);
+  return written;
+}
+
+bool LoadDatamap(App& a, const std::string& pathRef) {
   const std::string path = pathRef;
   const std::optional<Bytes> file = readOrReport(a, "Datamap", path, kDatamapFileBytes);
-  if (!file) return;
+  if (!file) return false;
   const std::optional<DatamapData> d = decodeDatamap(*file);
   if (!d) {
     showLoadError(a, "Datamap", "Invalid Datamap File (" + path + ")!");
-    return;
+    return false;
   }
   a.st.LoadAddrLo = d->loadLo;
   a.st.LoadAddrHi = d->loadHi;
@@ -203,6 +202,7 @@ void LoadDatamap(App& a, const std::string& pathRef) {
   AddMRU(a, kDatamap, a.st.DatamapPath);
   a.frm.lblMapSize.caption = MapSizeText(a.st.MapWidth, a.st.MapHeight);
   SetMemberLabel(a.frm.lblMapName, a.st.DatamapFile, a.st.DatamapPath);
+  return true;
 }
 
 bool SaveDatamap(App& a, const std::string& path) {
@@ -216,7 +216,7 @@ bool SaveDatamap(App& a, const std::string& path) {
   return true;
 }
 
-void LoadColormap(App& a, const std::string& pathRef) {
+bool LoadColormap(App& a, const std::string& pathRef) {
   const std::string path = pathRef;
   // The length is checked first from what the file system records, so that
   // a colormap of some GiB is refused without reading it; files that record
@@ -226,14 +226,14 @@ void LoadColormap(App& a, const std::string& pathRef) {
   if (reader.recordedSize() <= kColormapLongFileBytes &&
       !reader.read(kColormapLongFileBytes + 1, file)) {
     showCannotRead(a, "Colormap", path);
-    return;
+    return false;
   }
   const auto colormap = decodeColormap(file);
   if (!colormap) {
     const uint64_t length = std::max<uint64_t>(reader.recordedSize(), file.size());
     showLoadError(a, "Colormap",
                   "Invalid Colormap Size (" + std::to_string(length) + ") must be (258 or 262)");
-    return;
+    return false;
   }
   a.st.Colormap = *colormap;
 
@@ -247,6 +247,7 @@ void LoadColormap(App& a, const std::string& pathRef) {
   a.st.ColormapHasFile = true;
   AddMRU(a, kColormap, a.st.ColormapPath);
   SetMemberLabel(a.frm.lblCMAPName, a.st.ColormapFile, a.st.ColormapPath);
+  return true;
 }
 
 bool SaveColormap(App& a, const std::string& path) {
@@ -257,16 +258,17 @@ bool SaveColormap(App& a, const std::string& path) {
   return true;
 }
 
-void LoadDatatype(App& a, const std::string& pathRef) {
+bool LoadDatatype(App& a, const std::string& pathRef) {
   const std::string path = pathRef;
   const std::optional<Bytes> file = readOrReport(a, "Datatype", path, kDatatypeFileBytes);
-  if (!file) return;
+  if (!file) return false;
   a.st.DatatypeMap = decodeDatatype(*file);
   a.st.DatatypeFile = FileNameOf(path);
   a.st.DatatypePath = path;
   a.st.DatatypeHasFile = true;
   SetMemberLabel(a.frm.lblTYPEName, a.st.DatatypeFile, a.st.DatatypePath);
   AddMRU(a, kDatatype, a.st.DatatypePath);
+  return true;
 }
 
 bool SaveDatatype(App& a, const std::string& path) {

@@ -1,5 +1,7 @@
 #include "editor/logic/ProjectFile.h"
 
+#include <array>
+#include <tuple>
 #include <vector>
 
 #include "editor/logic/DocumentFiles.h"
@@ -16,7 +18,7 @@ namespace {
 struct Member {
   int kind;
   const char* missingLine;  // what the report says when its file is gone
-  void (*load)(App&, const std::string&);
+  bool (*load)(App&, const std::string&);
 };
 
 // The load order: the colormap before the tileset, so that the tileset is
@@ -55,8 +57,10 @@ bool LoadProject(App& a, const std::string& pathRef) {
 
   // Every member takes its path from the file before any is loaded: a missing
   // member keeps its data but is renamed after the file it should have come from.
+  std::array<std::pair<std::string, std::string>, 5> was;  // name and path, by kind
   for (int kind : kKeyOrder) {
     DocIdentity id = Identity(st, kind);
+    was[size_t(kind)] = {id.name, id.path};
     id.path = project.get("Files", DocTag(kind), "");
     id.name = id.path.empty() ? std::string() : FileNameOf(id.path);
   }
@@ -66,10 +70,16 @@ bool LoadProject(App& a, const std::string& pathRef) {
   for (const Member& m : kMembers) {
     // A copy: the loader files the path in the recent list, which may move it.
     const std::string memberPath = Identity(st, m.kind).path;
-    if (FileExists(memberPath))
-      m.load(a, memberPath);
-    else if (!memberPath.empty())
+    if (FileExists(memberPath)) {
+      // A member whose loader refused its file still holds what it held, and
+      // a later Save must not write that over the refused file.
+      if (!m.load(a, memberPath)) {
+        DocIdentity id = Identity(st, m.kind);
+        std::tie(id.name, id.path) = was[size_t(m.kind)];
+      }
+    } else if (!memberPath.empty()) {
       report += std::string("\n") + m.missingLine + memberPath + ") NOT FOUND!";
+    }
   }
 
   st.ProjectPath = path;

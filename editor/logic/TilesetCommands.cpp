@@ -2,6 +2,7 @@
 
 #include "editor/logic/DocumentFiles.h"
 #include "model/App.h"
+#include "platform/FileNames.h"
 #include "render/MapRender.h"
 #include "render/TilesetRender.h"
 
@@ -34,10 +35,16 @@ void mnuTilesetLoad_Click(App& a) {
 }
 
 SaveResult mnuTilesetSave_Click(App& a) {
-  const bool identify = a.st.IdentifyMode;
-  const SaveCommand cmd{kTileset, identify ? "Save Tiles Used Image" : "Save Tileset",
-                        identify ? kTilesUsedFilter : kSaveFilter, &a.st.TilesDir, SaveTileset};
-  return RunSaveCommand(a, cmd, identify);
+  if (!a.st.IdentifyMode)
+    return RunSaveCommand(a, {kTileset, "Save Tileset", kSaveFilter, &a.st.TilesDir, SaveTileset});
+  const SaveCommand cmd{kTileset, "Save Tiles Used Image", kTilesUsedFilter, &a.st.TilesDir,
+                        SaveTileset};
+  const std::string path = AskForFileToSave(a, cmd);
+  if (path.empty()) return SaveResult::Cancelled;
+  // The marked sheet is a picture of the tileset, not the tileset: the tileset
+  // stays tied to its own file. A .prg or .chr name saves the tileset itself.
+  if (UpperExt3(path) != "BMP") return SaveToChosenFile(a, cmd, path);
+  return ExportTilesUsedImage(a, path) ? SaveResult::Saved : SaveResult::Failed;
 }
 
 SaveResult mnuTilesetSaveAs_Click(App& a) {

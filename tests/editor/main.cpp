@@ -1,8 +1,16 @@
 #include <QApplication>
+#include <QTemporaryFile>
 #include <gtest/gtest.h>
 
 int main(int argc, char** argv) {
-  qputenv("QT_QPA_PLATFORM", "offscreen");
+  // One screen of 1600 x 1000, larger than the window's design size, so that a
+  // restored placement can be checked against a screen it fits on.
+  QTemporaryFile screens;
+  if (!screens.open()) return 1;
+  screens.write(R"({"screens": [{"name": "main", "x": 0, "y": 0, "width": 1600, "height": 1000,
+                   "logicalDpi": 96, "logicalBaseDpi": 96, "dpr": 1}]})");
+  screens.flush();
+  qputenv("QT_QPA_PLATFORM", "offscreen:configfile=" + screens.fileName().toLocal8Bit());
   QApplication app(argc, argv);
   ::testing::InitGoogleTest(&argc, argv);
   return RUN_ALL_TESTS();

@@ -129,15 +129,16 @@ TEST_F(RealWindow, AReverseDragOnTheSheetPicksTheBlockThatADoubleClickStampsOnce
                        st().DatamapAt(0, 3), st().UndoLevel), std::tuple(34, 101, 0, 0, 1));
 }
 
-TEST_F(RealWindow, ARightDragCopiesABlockAndCtrlLeftPastesIt) {
+TEST_F(RealWindow, ARightDragCopiesABlockAndCtrlLeftPastesItInTheSameShape) {
   for (int c = 7; c <= 10; ++c)
     for (int r = 5; r <= 8; ++r) st().DatamapAt(c, r) = uint8_t(c + 7 * r);
   RedrawMap(app());
-  Drag(map(), Qt::RightButton, Cell(10, 5), Cell(7, 8));
+  Drag(map(), Qt::RightButton, Cell(9, 5), Cell(7, 6));  // 3 x 2 cells
   Click(map(), Cell(20, 30), Qt::ControlModifier);
-  EXPECT_EQ(std::tuple(st().DatamapAt(20, 30), st().DatamapAt(23, 33), st().DatamapAt(24, 33),
-                       st().UndoLevel), std::tuple(7 + 7 * 5, 10 + 7 * 8, 0, 1));
-  EXPECT_TRUE(ShowsTile(frm().picMap, 368, 528, 66));
+  EXPECT_EQ(std::tuple(st().DatamapAt(20, 30), st().DatamapAt(22, 31), st().DatamapAt(23, 31),
+                       st().DatamapAt(20, 32), st().UndoLevel),
+            std::tuple(7 + 7 * 5, 9 + 7 * 6, 0, 0, 1));
+  EXPECT_TRUE(ShowsTile(frm().picMap, 352, 496, 51) && ShowsTile(frm().picMap, 368, 496, 0));
 }
 
 TEST_F(RealWindow, TheStatusBarFollowsTheMouseOverTheMap) {
@@ -225,7 +226,11 @@ TEST_F(RealWindow, ACtrlShortcutLetGoBeforeItsLetterActsOnceAndTypesNothing) {
   };
   QTest::keyClick(w->windowHandle(), Qt::Key_B);  // tile 2 at (0, 0)
   const CellArray typed = st().Datamap;
-  QTest::keyClick(w->windowHandle(), Qt::Key_C);  // tile 3 at (1, 0), the brush from now on
+  QTest::keyClick(w->windowHandle(), Qt::Key_C);  // tile 3 at (1, 0)
+  const CellArray typedC = st().Datamap;
+  QTest::keyClick(w->windowHandle(), Qt::Key_D);  // tile 4 at (2, 0), the brush from now on
+  keys(Qt::Key_U);  // let go together
+  EXPECT_TRUE(st().Datamap == typedC && st().UndoLevel == 2);
   ctrlFirst(Qt::Key_U);
   EXPECT_TRUE(st().Datamap == typed && st().UndoLevel == 1);
   ctrlFirst(Qt::Key_I);
@@ -234,7 +239,7 @@ TEST_F(RealWindow, ACtrlShortcutLetGoBeforeItsLetterActsOnceAndTypesNothing) {
   MoveTo(map(), Cell(9, 9));
   ctrlFirst(Qt::Key_F);  // fills the tile-0 area round (9, 9), (1, 0) too since the undo
   EXPECT_EQ(std::tuple(st().DatamapAt(9, 9), st().DatamapAt(255, 127), st().DatamapAt(1, 0),
-                       st().DatamapAt(0, 0), st().UndoLevel), std::tuple(3, 3, 3, 2, 2));
+                       st().DatamapAt(0, 0), st().UndoLevel), std::tuple(4, 4, 4, 2, 2));
   const CellArray filled = st().Datamap;
   prompts.answerSave(path("m.map"));
   ctrlFirst(Qt::Key_S);
@@ -300,19 +305,22 @@ TEST_F(MainWindow, TheBarsAndTheCornerButtonsMoveTheMapByWholeSteps) {
 
 TEST_F(MainWindow, ResizingLaysOutTheBarsAndTheFitZoomsFillTheViewportLeft) {
   auto geo = [&](const char* name) { return w->control(name)->geometry(); };
-  w->resize(821, 600 + w->centralWidget()->y());  // a client area of 821 x 600
+  w->resize(1121, 600 + w->centralWidget()->y());  // a client area of 1121 x 600
   QApplication::processEvents();
-  EXPECT_EQ(geo("scrVert"), QRect(800, 16, 21, 394));
-  EXPECT_EQ(geo("scrHorz"), QRect(24, 410, 777, 17));
+  EXPECT_EQ(geo("scrVert"), QRect(1100, 16, 21, 394));
+  EXPECT_EQ(geo("scrHorz"), QRect(24, 410, 1077, 17));
   EXPECT_EQ(geo("Frame2").y(), 600 - 153 - 20);
-  EXPECT_EQ(geo("picScroll").size(), QSize(800, 411));
+  EXPECT_EQ(geo("picScroll").size(), QSize(1100, 411));
+  w->action("mnuZoomWidth")->trigger();
+  EXPECT_EQ(w->control("picZoom")->size(), QSize(1100, 550));
   w->action("mnuZoomPage")->trigger();
   EXPECT_EQ(w->control("picZoom")->size(), QSize(822, 411));
-  w->action("mnuZoomWidth")->trigger();
-  EXPECT_EQ(w->control("picZoom")->size(), QSize(800, 400));
-  w->resize(600, 200 + w->centralWidget()->y());  // lower than the frames: no vertical bar
+  // Lower than the frames: no vertical bar; narrower than the panel row: not allowed.
+  w->resize(800, 200 + w->centralWidget()->y());
   QApplication::processEvents();
-  EXPECT_EQ(std::pair(geo("scrVert").height(), geo("picScroll").height()), std::pair(0, 17));
+  EXPECT_EQ(std::tuple(geo("scrVert").height(), geo("picScroll").height(),
+                       w->centralWidget()->width()), std::tuple(0, 17, 1025));
+  EXPECT_EQ(geo("Frame4").right(), 1024);
 }
 
 TEST_F(MainWindow, ThePlaceSizeAndStateSavedAtExitComeBackInTheNextWindow) {
@@ -328,11 +336,23 @@ TEST_F(MainWindow, ThePlaceSizeAndStateSavedAtExitComeBackInTheNextWindow) {
   EXPECT_EQ(std::pair(w->pos(), w->size()), std::pair(QPoint(20, 10), own));
 
   w->move(130, 90);
-  w->resize(900, 700);
+  w->resize(1100, 700);
   ASSERT_TRUE(w->close());
   reopen();
   // The frame's place and the size inside it, as the window manager takes them back.
-  EXPECT_EQ(std::pair(w->pos(), w->size()), std::pair(QPoint(130, 90), QSize(900, 700)));
+  EXPECT_EQ(std::pair(w->pos(), w->size()), std::pair(QPoint(130, 90), QSize(1100, 700)));
+  // A placement off the 1600 x 1000 screen comes back on it, no larger than it; the
+  // file keeps the stored values until the next exit.
+  for (auto [left, top, size, pos, shown] :
+       {std::tuple{"18000", "12000", "16500", QPoint(500, 300), QSize(1100, 700)},
+        {"900000", "-300000", "2000000000", QPoint(0, 0), QSize(1600, 1000)}}) {
+    writeText(SettingsPath(), std::string("[Window]\nSave=True\nState=0\nLeft=") + left +
+                                  "\nTop=" + top + "\nWidth=" + size +
+                                  "\nHeight=" + (size[1] == '6' ? "10500" : size));
+    reopen();
+    EXPECT_EQ(std::pair(w->pos(), w->size()), std::pair(pos, shown)) << left;
+    EXPECT_EQ(std::to_string(st().WindowLeft), left);
+  }
   w->showMaximized();
   ASSERT_TRUE(w->close());
   EXPECT_EQ(GetPrivateProfileString("Window", "State", "", SettingsPath()), "2");

@@ -1,3 +1,4 @@
+#include "editor/logic/IdentifyTiles.h"
 #include "editor/logic/TilesetCommands.h"
 #include "logic_fixture.h"
 
@@ -5,7 +6,7 @@
 // cannot be taken: every refusal says so and leaves every open document as it was.
 
 using DocumentFiles = Started;
-using Loader = void (*)(App&, const std::string&);
+using Loader = bool (*)(App&, const std::string&);
 static const std::pair<Loader, std::string> kLoaders[] = {{LoadTileset, "Tileset"},
                                                           {LoadDatamap, "Datamap"},
                                                           {LoadColormap, "Colormap"},
@@ -43,12 +44,21 @@ TEST_F(DocumentFiles, OurBitmapSheetIs24BitAndReadsBackThroughTheSameLoader) {
   prompts.answerMsgBox(vbOK);
   LoadTileset(a, path("own.bmp"));
   EXPECT_TRUE(a.frm.picTileView.image() == sheet);
-  a.st.IdentifyMode = true;  // the tiles-used image: the sheet with a frame on every used tile
-  a.st.TileUsed[33] = true;
-  ASSERT_TRUE(SaveTileset(a, path("used.bmp")));
+  // The tiles-used image, the sheet with a frame on every used tile, is an
+  // export: the tileset stays tied to its own file.
+  LoadTileset(a, path("t.prg"));
+  mnuIdentify_Click(a);
+  prompts.answerSave(path("used.bmp"));
+  ASSERT_EQ(mnuTilesetSave_Click(a), SaveResult::Saved);
   const QImage used(QString::fromStdString(path("used.bmp")), "bmp");
   EXPECT_EQ(std::pair(fromQRgb(used.pixel(16, 16)), fromQRgb(used.pixel(20, 20))),
             std::pair(a.st.SelectColor, fromQRgb(sheet.pixel(20, 20))));
+  const Bytes image = readBytes(path("used.bmp"));
+  mnuIdentify_Click(a);
+  writeBytes(path("t.prg"), {});
+  EXPECT_EQ(mnuTilesetSave_Click(a), SaveResult::Saved);  // no dialog
+  EXPECT_TRUE(readBytes(path("t.prg")) == prgTileset(0x00, 0x30) &&
+              readBytes(path("used.bmp")) == image && a.st.TilesetMRU[0] == path("t.prg"));
 }
 
 TEST_F(DocumentFiles, ADatamapKeepsItsCellsOutsideTheMapAndAColormapSavesColourZeroAsOne) {
@@ -92,7 +102,7 @@ TEST_F(DocumentFiles, RefusedFilesSayWhyAndChangeNothing) {
   for (const auto& [load, file, message] : refusals) {
     prompts.clearShown();
     prompts.answerMsgBox(vbOK);
-    load(a, file);
+    EXPECT_FALSE(load(a, file)) << file;
     ASSERT_EQ(prompts.shown().size(), 1u) << file;
     EXPECT_EQ(prompts.lastMessage(), message);
     EXPECT_EQ(prompts.last().style, vbCritical) << file;

@@ -117,3 +117,24 @@ TEST_F(Project, AFileWithWindowsLineEndsAndUpperCaseKeysLoadsAndReportsMissingMe
   EXPECT_EQ(a.st.DatatypeMap[5], 9);
   EXPECT_EQ(a.st.DatatypeFile + " " + a.frm.lblTYPEName.caption, "gone.type TYPE.Blank.PRG");
 }
+
+// A loader that refuses a member's file leaves the member tied to what it held,
+// so the next Save cannot write over the refused file.
+TEST_F(Project, AMemberItsLoaderRefusesKeepsItsFileAndTheNextSaveLeavesTheRefusedFileAlone) {
+  open();
+  const std::string notes(100, 'n');
+  writeText(path("notes.txt"), notes);
+  writeText(path("p.mwj"), projectText(path("m.map"), path("d.prg"), path("t.prg"),
+                                       path("notes.txt")));
+  const auto colormap =
+      std::tuple(a.st.ColormapFile, a.st.ColormapPath, a.frm.lblCMAPName.caption);
+  prompts.answerMsgBox(vbOK);
+  EXPECT_TRUE(LoadProject(a, path("p.mwj")));
+  EXPECT_EQ(prompts.lastMessage(),
+            "Colormap Load Error | Invalid Colormap Size (100) must be (258 or 262)");
+  EXPECT_EQ(std::tuple(a.st.ColormapFile, a.st.ColormapPath, a.frm.lblCMAPName.caption), colormap);
+  EXPECT_EQ(mnuProjectSave_Click(a), SaveResult::Saved);
+  EXPECT_EQ(readText(path("notes.txt")), notes);
+  EXPECT_EQ(readText(path("p.mwj")),
+            projectText(path("m.map"), path("d.prg"), path("t.prg"), path("c.prg")));
+}

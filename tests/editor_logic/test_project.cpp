@@ -138,3 +138,24 @@ TEST_F(Project, AMemberItsLoaderRefusesKeepsItsFileAndTheNextSaveLeavesTheRefuse
   EXPECT_EQ(readText(path("p.mwj")),
             projectText(path("m.map"), path("d.prg"), path("t.prg"), path("c.prg")));
 }
+
+// A project file its folder keeps from being replaced is written in place; a
+// write stopped part-way must leave it as it was, its own sections included.
+TEST_F(Project, AProjectFileWhoseWriteInPlaceFailsPartWayComesBackAsItWas) {
+  mkdir("locked");
+  const std::string project = path("locked/p.mwj"), mine(300, 'x');
+  const std::string old = projectText("/m.map", "/d.prg", "/t.prg", "/c.prg") + "[Mine]\n" + mine;
+  writeText(project, old);
+  std::tie(a.st.ProjectName, a.st.ProjectPath, a.st.ProjectHasFile) =
+      std::tuple("p.mwj", project, true);
+  for (int member = 0; member < 4; ++member) prompts.answerSave("");  // every member untied
+  prompts.answerMsgBox(vbOK);
+  {
+    LockedFolder locked(path("locked"));
+    FileSizeLimit limit(100);
+    EXPECT_EQ(mnuProjectSave_Click(a), SaveResult::Failed);
+  }
+  EXPECT_EQ(prompts.lastMessage(),
+            "Project Save Error | Cannot write Project file (" + project + ")!");
+  EXPECT_EQ(readText(project), old);
+}

@@ -4,6 +4,7 @@
 #include <QListWidget>
 #include <QMimeData>
 #include <QUrl>
+#include <numeric>
 
 #include "editor/logic/Zoom.h"
 #include "window_fixture.h"
@@ -84,6 +85,12 @@ TEST_F(Drops, TheSheetLoadsEveryPathInOrderAndTakesA258ByteFileAsColormap) {
   EXPECT_EQ(std::pair(st().TilesetPath, frm().scrVert.value), std::pair(path("a.prg"), 2));
   drop(sheet(), {"gone.chr"});  // vanished since the drag began
   EXPECT_EQ(message(), "Tileset Load Error | Cannot read Tileset file (" + path("gone.chr") + ")!");
+
+  // Zoomed, the copy is made again: tile 0 of b.chr lights its left edge. The map stays shut.
+  w->action("mnuZoom50")->trigger();
+  drop(sheet(), {"b.chr"});
+  EXPECT_EQ(fromQRgb(w->control("picZoom")->grab().toImage().pixel(0, 0)), st().Palette[5]);
+  EXPECT_FALSE(map()->isEnabled());
 }
 
 TEST_F(Drops, TheMapLoadsOnlyTheFirstDatamapAndRefusesFoldersAndOtherNames) {
@@ -162,18 +169,31 @@ TEST_F(ModesAndBitmap, CtrlDThenCtrlBWritesTheMapPictureWithLabelsOnExactlyTheTa
     }
 }
 
-TEST_F(ModesAndBitmap, CtrlIFramesExactlyTheUsedTilesOnTheSheet) {
+TEST_F(ModesAndBitmap, CtrlIFramesExactlyTheTilesTheMapHoldsAtEachSwitchOn) {
   st().SelectColor = RGBColor(255, 0, 255);
   st().DatamapAt(200, 100) = 200;  // outside the used 10 x 5: still a used tile
+  Click(sheet(), Cell(4, 3));      // the selection frame onto tile 100, away from the used ones
+  const auto framed = [&] {
+    const QImage shown = sheet()->grab().toImage();
+    std::vector<int> tiles;
+    for (int t = 0; t < 256; ++t)
+      if (fromQRgb(shown.pixel(16 * (t % 32) + 8, 16 * (t / 32))) == st().SelectColor &&
+          fromQRgb(shown.pixel(16 * (t % 32) + 15, 16 * (t / 32) + 15)) == st().SelectColor)
+        tiles.push_back(t);
+    return tiles;
+  };
+  std::vector<int> used(38);  // 0 to 37 in the map in use, and 200
+  std::iota(used.begin(), used.end(), 0);
+  used.push_back(200);
   keys(Qt::Key_I);
   EXPECT_FALSE(map()->isEnabled());
-  const QImage shown = sheet()->grab().toImage();
-  for (int t = 1; t < 256; ++t) {  // tile 0 also carries the selection frame
-    const QPoint at(16 * (t % 32), 16 * (t / 32));
-    const bool framed = fromQRgb(shown.pixel(at + QPoint(8, 0))) == st().SelectColor &&
-                        fromQRgb(shown.pixel(at + QPoint(15, 15))) == st().SelectColor;
-    EXPECT_EQ(framed, t <= 9 + 7 * 4 || t == 200) << t;
-  }
+  EXPECT_EQ(framed(), used);
+  keys(Qt::Key_I);
+  EXPECT_TRUE(framed().empty());
+  st().DatamapAt(200, 100) = 0;  // gone from the map while the mode was off
+  used.pop_back();
+  keys(Qt::Key_I);
+  EXPECT_EQ(framed(), used);
 }
 
 TEST_F(ModesAndBitmap, ARightClickOnTheListRenamesTheItemUnderItAndKeepsTheSelection) {

@@ -29,12 +29,32 @@ class D64ExportCommand : public Started {
 
 }  // namespace
 
-TEST_F(D64ExportCommand, TheStartUpProjectBecomesBlankD64WithItsDirectoryByteForByte) {
+TEST_F(D64ExportCommand, TheStartUpProjectBecomesBlankD64ByteForByte) {
   exportTo(path("Blank.D64"));
   EXPECT_EQ(prompts.lastMessage(),
             "D64 File Export Complete | Project files exported to " + path("Blank.D64"));
   EXPECT_EQ(prompts.last().style, vbInformation);
   const Bytes image = readBytes(path("Blank.D64"));
+  // Free blocks and their bits, tracks 1 to 35: files take blocks ten sectors apart,
+  // outwards from track 18 (the datamap from 17/0 down, the datatype from 19/0 up).
+  Bytes bam;
+  for (int t = 1; t <= 35; ++t)
+    bam = bam + (t <= 10 ? Bytes{0x15, 0xFF, 0xFF, 0x1F} : t == 11 ? Bytes{0x0F, 0xFC, 0xF1, 0x0F}
+                 : t == 18 ? Bytes{0x10, 0xEC, 0xFF, 0x07} : t == 26 ? Bytes{0x0B, 0xAB, 0xAE, 0x02}
+                 : t <= 25 ? Bytes(4, 0) : t <= 30 ? Bytes{0x12, 0xFF, 0xFF, 0x03}
+                           : Bytes{0x11, 0xFF, 0xFF, 0x01});
+  EXPECT_EQ(bytesAt(image, 18, 0, 4, 140), bam);
+  const char* art[8] = {
+      "\x75\xC0\xC0\xC0\xC0\xC0\xC0\xC0\xC0\xC0\xC0\xC0\xC0\xC0\xC0\x69",
+      "\xDD MOSAICWRIGHT \xDD", "\xDD" "EXPORTED FILES" "\xDD",
+      "\xAB\xC0\xC0\xC0\xC0\xC0\xC0\xC0\xC0\xC0\xC0\xC0\xC0\xC0\xC0\xB3", "bx BY TAMBLIX xb",
+      "\xDD OSTREL FORGE \xDD", "\xDD C64 TILE MAPS\xDD",
+      "\x6A\xC0\xC0\xC0\xC0\xC0\xC0\xC0\xC0\xC0\xC0\xC0\xC0\xC0\xC0\x6B",
+  };
+  Bytes first;  // DEL entries of 0 blocks, the first linking to 18/4
+  for (int k = 0; k < 8; ++k)
+    first = first + entry({uint8_t(k ? 0 : 18), uint8_t(k ? 0 : 4), 0x80, 0, 0}, art[k], 0);
+  EXPECT_EQ(bytesAt(image, 18, 1, 0, 256), first);
   // Disk name, two $A0, ID "00", $A0, DOS type "1A", four $A0.
   EXPECT_EQ(bytesAt(image, 18, 0, 0x90, 27),
             padded({'B', 'L', 'A', 'N', 'K'}, 18, 0xA0) +
@@ -43,6 +63,12 @@ TEST_F(D64ExportCommand, TheStartUpProjectBecomesBlankD64WithItsDirectoryByteFor
                                                entry({0x00, 0x00, 0x82, 19, 0}, "TYPE.BLANK", 130) +
                                                entry({0x00, 0x00, 0x82, 25, 0}, "TILE.BLANK", 9) +
                                                entry({0x00, 0x00, 0x82, 11, 1}, "CMAP.BLANK", 2));
+  // The tileset's load address: $7000 while none was read, else the one its .prg file has.
+  EXPECT_EQ(bytesAt(image, 25, 0, 2, 2), (Bytes{0x00, 0x70}));
+  writeBytes(path("t.prg"), prgTileset(0x00, 0x30));
+  LoadTileset(a, path("t.prg"));
+  exportTo(path("t.d64"));
+  EXPECT_EQ(bytesAt(readBytes(path("t.d64")), 25, 0, 2, 2), (Bytes{0x00, 0x30}));
 }
 
 TEST_F(D64ExportCommand, EveryEntryHoldsWhatItsSaverWritesAndTheExportChangesNothingElse) {
@@ -83,24 +109,6 @@ TEST_F(D64ExportCommand, EveryEntryHoldsWhatItsSaverWritesAndTheExportChangesNot
   const Bytes font = saverWrites(SaveTileset, "font.chr");
   EXPECT_EQ(font[8 * 33], 0x40);  // the stamped pixel is saved, and exported
   EXPECT_EQ(fileOf(image, 2), font);
-}
-
-TEST_F(D64ExportCommand, TheDialogProposesTheProjectNameInTheProjectFolder) {
-  mkdir("games");
-  // project name and path, the file name and folder proposed, disk name (BAM bytes $90-$94)
-  const std::tuple<std::string, std::string, std::string, std::string, Bytes> rows[] = {
-      {"mine.mwj", path("games/mine.mwj"), "mine.D64", path("games"), {'M', 'I', 'N', 'E', 0xA0}},
-      // A folder gone since the project was loaded: the program's folder.
-      {"Zap-a.mwj", path("gone/Zap-a.mwj"), "Zap-a.D64", folder.dir(), {'Z', 'A', 'P', '-', 'A'}},
-  };
-  for (const auto& [name, project, proposed, initDir, diskName] : rows) {
-    a.st.ProjectName = name;
-    a.st.ProjectPath = project;
-    exportTo(path("disk.d64"));
-    const CommonDialog& d = prompts.shown().front().dialog;
-    EXPECT_EQ(std::tuple(d.FileName, d.InitDir), std::tuple(proposed, initDir));
-    EXPECT_EQ(bytesAt(readBytes(path("disk.d64")), 18, 0, 0x90, 5), diskName) << name;
-  }
 }
 
 TEST_F(D64ExportCommand, RefusedExportsSayWhyAndLeaveTheTargetAsItWas) {

@@ -11,7 +11,7 @@
 using MapEditing = MapTest;
 
 // Past column 255 or row 127 nothing wraps into the next row or lands behind the arrays.
-TEST_F(MapEditing, BlocksAreCutAtTheLastColumnAndRow) {
+TEST_F(MapEditing, PastesKeepTheirShapeAndBlocksAreCutAtTheLastColumnAndRow) {
   fillWithPattern();
   const uint8_t wrapTarget = a.st.DatamapAt(0, 127);  // column 256 of row 126
   drag(kSheet, 4, 1, 6, 2);                           // 36 37 38 / 68 69 70
@@ -23,9 +23,16 @@ TEST_F(MapEditing, BlocksAreCutAtTheLastColumnAndRow) {
   click(kMap, 250, 127);
   EXPECT_EQ(a.st.DatamapAt(255, 127), 197);
   EXPECT_EQ(a.st.DatatypeMap, CellArray{});  // lies just behind the datamap
-  drag(kMap, 7, 5, 10, 8);                   // 4 x 4 from tile 42
-  click(kMap, 253, 126, 1, 2);
-  EXPECT_EQ(a.st.DatamapAt(255, 127), 51);
+  drag(kMap, 7, 5, 9, 6);                    // 42 43 44 / 49 50 51
+  click(kMap, 20, 10, 1, 2);                 // lands whole, in its shape, and nowhere else
+  Bytes around;                              // columns 19 to 23 of rows 10 to 12
+  for (int r = 10; r <= 12; ++r)
+    for (int c = 19; c <= 23; ++c) around.push_back(a.st.DatamapAt(c, r));
+  EXPECT_EQ(around, (Bytes{89, 42, 43, 44, 93, 96, 49, 50, 51, 100, 103, 104, 105, 106, 107}));
+  EXPECT_TRUE(showsTile(a.frm.picMap, 16 * 22, 16 * 11, 51) &&
+              showsTile(a.frm.picMap, 16 * 23, 16 * 10, 93));
+  click(kMap, 254, 126, 1, 2);
+  EXPECT_EQ(a.st.DatamapAt(255, 127), 50);
   EXPECT_EQ(a.st.DatamapAt(0, 127), wrapTarget);
 }
 
@@ -138,8 +145,7 @@ TEST_F(Keyboard, CtrlXThenEscLeavesNoFillAndNoSnapshotAndNoOtherKeyActsMeanwhile
   EXPECT_FALSE(a.frm.picRandFillVisible || a.st.HoverPreview || a.st.UndoLevel);
 }
 
-TEST_F(Keyboard, ThePicksEndingARandomFillPutBackTheMenusAsTheyWereAndLeaveTheEditorAlone) {
-  click(kSheet, 3, 1);  // tile 35 in the editor
+TEST_F(Keyboard, ThePicksEndingARandomFillPutBackTheMenusAsTheyWereAndEditTheLastPick) {
   mnuZoom50_Click(a);
   const std::vector<bool> zoomed = editingMenus();
   Form_KeyUp(a, 'X', kCtrl);
@@ -149,5 +155,5 @@ TEST_F(Keyboard, ThePicksEndingARandomFillPutBackTheMenusAsTheyWereAndLeaveTheEd
   for (int t : {7, 8, 9}) click(kSheet, t, 0);
   EXPECT_EQ(a.st.UndoLevel, 1);
   EXPECT_EQ(editingMenus(), zoomed);
-  EXPECT_EQ(a.st.TilePixels[9], SheetColor(35, 2, 2));
+  EXPECT_EQ(a.st.TilePixels[9], SheetColor(9, 2, 2));
 }

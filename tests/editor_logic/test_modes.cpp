@@ -3,14 +3,14 @@
 
 #include "editor/logic/BitmapExport.h"
 #include "editor/logic/DatatypeMode.h"
-#include "editor/logic/IdentifyTiles.h"
 #include "editor/logic/MenuState.h"
+#include "editor/logic/SettingsCommand.h"
 #include "editor/logic/Zoom.h"
 #include "logic_fixture.h"
 #include "model/SettingsPath.h"
 
-// Datatype mode, identify mode and the zoom, which exclude one another through
-// the menu states, and the bitmap of what the map view shows.
+// The menu states by which the modes exclude one another, datatype mode, the
+// zoom and the bitmap of what the map view shows.
 
 namespace {
 
@@ -56,6 +56,11 @@ TEST_F(Modes, EachEvenMenuCodeDisablesItsGroupAndTheNextOddCodeEnablesIt) {
   }
 }
 
+TEST_F(Modes, OptionsSettingsShowsTheSettingsDialog) {
+  mnuSettings_Click(a);
+  EXPECT_EQ(list.settingsDialogs, 1);
+}
+
 TEST_F(Modes, DatatypeModeHasAOneCellCursorAndOffRestoresTheCursorFramesAndMenus) {
   drag(kSheet, 0, 0, 2, 1);  // a 3 x 2 brush: a 48 x 32 cursor
   const Shape& cursor = a.frm.shpMapCursor;
@@ -85,29 +90,6 @@ TEST_F(Modes, RenamingShowsTheNameAsTypedAndStoresItTrimmedWithoutControlCharact
     EXPECT_EQ(a.frm.lstDatatypes.items[size_t(item)], text);
     EXPECT_NE(readText(SettingsPath()).find(std::string(line) + "\n"), std::string::npos) << line;
   }
-}
-
-TEST_F(Modes, IdentifyMarksEveryTileInUseAndOnOffOnMarksTheSame) {
-  const auto marked = [&] {  // the tiles whose marker is shown
-    std::vector<int> out;
-    for (int t = 0; t < 256; ++t)
-      if (a.frm.shpTilesUsed[size_t(t)].visible && (!t || a.frm.shpTilesUsedExists[size_t(t)]))
-        out.push_back(t);
-    return out;
-  };
-  mnuIdentify_Click(a);
-  EXPECT_EQ(marked(), std::vector<int>{0});  // a cleared map
-  mnuIdentify_Click(a);
-  a.st.DatamapAt(3, 0) = 33;
-  a.st.DatamapAt(255, 127) = 255;  // outside a map made smaller
-  a.st.MapWidth = 10;
-  mnuIdentify_Click(a);
-  const auto first = marked();
-  EXPECT_EQ(first, (std::vector<int>{0, 33, 255}));
-  mnuIdentify_Click(a);
-  EXPECT_TRUE(marked().empty());
-  mnuIdentify_Click(a);
-  EXPECT_EQ(marked(), first);
 }
 
 TEST_F(Modes, ZoomCopiesSampleTheWholeMapAndLockTheMenusUntilAClick) {

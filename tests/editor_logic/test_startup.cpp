@@ -29,6 +29,17 @@ TEST_F(Startup, FirstRunShowsBlankDocumentsAndWritesTheSettingsFile) {
   EXPECT_EQ(a.frm.picTileView.pixel(511, 127), 10 + 20 * 256 + 30 * 65536);
 }
 
+TEST_F(Startup, TheStartUpProjectReportsOnlyTheMembersItNamesAFileFor) {
+  // Saved by an editor that puts a byte order mark first; it names a file for the tileset alone.
+  writeText(path("game.mwj"),
+            "\xEF\xBB\xBF[Files]\nMWRT=\nTYPE=\nTILE=" + path("gone.prg") + "\nCMAP=\n");
+  writeText(path("Mosaicwright.ini"), "[Files]\nProject=" + path("game.mwj") + "\n");
+  prompts.answerMsgBox(vbOK);
+  startUp();
+  EXPECT_EQ(prompts.lastMessage(),
+            "Project Load Error | \nTileset file (" + path("gone.prg") + ") NOT FOUND!");
+}
+
 TEST_F(Startup, AStoredWindowStateIsRestoredOnlyAsTheWindowCanTakeIt) {
   using Case = std::tuple<int, int, bool>;  // stored state, state applied, geometry too
   for (auto [stored, state, geometry] :

@@ -16,9 +16,10 @@ class Palettes : public AppTest {
 };
 
 TEST_F(Palettes, IniEntriesReplaceTheBuiltInOnesAndBadOnesTurnBlackWithAMessage) {
-  // Red before the first comma, green after it, blue after the last one.
-  writeText(path("pal.ini"), "[ColorPalette]\nColor0=10,20\nColor1=1,2,3,4\nColor3=1,2,3\n"
-                             "Color5=0,300,0\nColor6=0,0,256\nColor7=-1,300,300\n"
+  // Red before the first comma, green after it, blue after the last one. The file begins with
+  // a byte order mark, as some editors save it.
+  writeText(path("pal.ini"), "\xEF\xBB\xBF[ColorPalette]\nColor0=10,20\nColor1=1,2,3,4\n"
+                             "Color3=1,2,3\nColor5=0,300,0\nColor6=0,0,256\nColor7=-1,300,300\n"
                              "Color8=99999999999,0,0\nColor9=0,4294967296,0\nColor10=128\n");
   for (int i = 0; i < 6; ++i) prompts.answerMsgBox(vbOK);
   LoadPaletteINI(a, path("pal.ini"));

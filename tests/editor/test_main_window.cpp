@@ -1,8 +1,6 @@
 #include <QFile>
 #include <QKeyEvent>
 #include <QLabel>
-#include <QMenu>
-#include <QMenuBar>
 #include <QScrollBar>
 #include <QStatusBar>
 #include <QStyleOptionSlider>
@@ -17,20 +15,6 @@
 namespace {
 
 using MainWindow = ShownWindow;
-
-// The menus as the user sees them: "caption=shortcut", a submenu's items in
-// [ ], the recent files and separators left out.
-QString tree(const QList<QAction*>& actions) {
-  QStringList out;
-  for (QAction* act : actions) {
-    if (act->isSeparator() || act->objectName().contains("MRU(")) continue;
-    QString item = act->text();
-    if (!act->shortcut().isEmpty()) item += "=" + act->shortcut().toString();
-    if (act->menu<QMenu*>()) item += "[" + tree(act->menu<QMenu*>()->actions()) + "]";
-    out << item;
-  }
-  return out.join(",");
-}
 
 // Every pixel of the sheet differs, so two opposite corners pin the tile and its place.
 bool ShowsTile(const Picture& pic, int px, int py, int tile) {
@@ -52,18 +36,6 @@ QPoint partOf(QWidget* w, QStyle::SubControl part) {
 }
 
 }  // namespace
-
-TEST_F(MainWindow, MenusHoldTheirItemsInOrderWithCaptionsAndShortcuts) {
-  EXPECT_EQ(tree(w->menuBar()->actions()).toStdString(),
-            "&File[Project[New,Load=Ctrl+P,Save,Save As,Export To D64],"
-            "Datamap[New=Ctrl+N,Load=Ctrl+M,Save=Ctrl+S,Save As=Ctrl+A,Export=Ctrl+E,"
-            "Resize=Ctrl+R,Clear=Ctrl+C],Datatype[New,Load,Export,Save,Save As],"
-            "Tileset[New,Load=Ctrl+L,Save,Save As],Colormap[New,Load,Save,Save As],Load Palette,"
-            "Exit=Ctrl+Q],&Edit[Undo=Ctrl+U,Datatype Mode=Ctrl+D],"
-            "&Options[Identify Tiles Used=Ctrl+I,Create Bitmap Image=Ctrl+B,"
-            "Zoom[100%,75%,50%,25%,Full Page,Full Width],Settings],"
-            "&Help[Help=F1,Visit Ostrel Forge,Credits]");
-}
 
 // A path's "&" is no mnemonic; a disabled menu must not let its shortcuts through.
 TEST_F(MainWindow, RecentCaptionsShowAmpersandsAndDisabledMenusSilenceTheirShortcuts) {

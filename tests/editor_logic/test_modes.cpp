@@ -36,26 +36,6 @@ class Modes : public MapTest {
 
 }  // namespace
 
-TEST_F(Modes, EachEvenMenuCodeDisablesItsGroupAndTheNextOddCodeEnablesIt) {
-  const Names groups[] = {
-      {"mnuFile", "mnuEdit", "mnuOptions"},
-      {"mnuFile", "mnuEdit", "mnuIdentify", "mnuSettings"},
-      {"mnuFile", "mnuUndo", "mnuIdentify", "mnuZoom", "mnuSettings"},
-      {"mnuProject", "mnuDatamap", "mnuDatatype", "mnuCMap", "mnuTilesetLoad", "mnuTilesetNew",
-       "mnuTilesetSaveAs", "mnuTILEMRU(0)", "mnuTILEMRU(1)", "mnuTILEMRU(2)", "mnuTILEMRU(3)",
-       "mnuTILEMRU(4)", "mnuLoadPalette", "mnuEdit", "mnuBitmap", "mnuZoom", "mnuSettings"},
-  };
-  for (int g = 0; g < 4; ++g) {
-    SetMenuState(a, 2 * g);
-    EXPECT_EQ(disabledMenus(), groups[g]) << "code " << 2 * g;
-    SetMenuState(a, -1);
-    SetMenuState(a, 8);
-    EXPECT_EQ(disabledMenus(), groups[g]) << "codes outside 0..7 change nothing";
-    SetMenuState(a, 2 * g + 1);
-    EXPECT_TRUE(disabledMenus().empty()) << "code " << 2 * g + 1;
-  }
-}
-
 TEST_F(Modes, OptionsSettingsShowsTheSettingsDialog) {
   mnuSettings_Click(a);
   EXPECT_EQ(list.settingsDialogs, 1);

@@ -2,8 +2,8 @@
 
 #include <QUrl>
 
-#include "model/ProgramInfo.h"
 #include "model/App.h"
+#include "model/ProgramInfo.h"
 #include "platform/FileAccess.h"
 #include "platform/ProgramFolder.h"
 

@@ -5,12 +5,12 @@
 #include <algorithm>
 
 #include "editor/logic/DocumentFiles.h"
-#include "model/ProgramInfo.h"
 #include "editor/logic/ProjectFile.h"
 #include "editor/logic/TileSheet.h"
 #include "editor/logic/WindowCaption.h"
 #include "model/App.h"
 #include "model/DocumentLabel.h"
+#include "model/ProgramInfo.h"
 #include "model/Settings.h"
 #include "platform/FileAccess.h"
 #include "platform/FileNames.h"

@@ -11,8 +11,13 @@ build: deps
 	cmake -S . -B build -DCMAKE_BUILD_TYPE=RelWithDebInfo -DMW_TESTS=OFF
 	cmake --build build -j $(JOBS) --target mosaicwright
 
+# ARGS and BENCH_ARGS reach the programs through the environment, so that the
+# shell never reads a | or ; in them as its own: ARGS is the editor's one
+# argument, passed whole; BENCH_ARGS is split at blanks into options.
+export ARGS BENCH_ARGS
+
 run: build
-	./build/mosaicwright $(ARGS)
+	./build/mosaicwright $${ARGS:+"$$ARGS"}
 
 test: deps
 	cmake -S . -B build-asan -DCMAKE_BUILD_TYPE=Debug -DMW_SANITIZE=ON -DMW_TESTS=ON
@@ -22,7 +27,7 @@ test: deps
 bench: deps
 	cmake -S . -B build-bench -DCMAKE_BUILD_TYPE=Release -DMW_TESTS=OFF -DMW_BENCH=ON
 	cmake --build build-bench -j $(JOBS) --target mw_bench
-	QT_QPA_PLATFORM=offscreen ./build-bench/bench/mw_bench $(BENCH_ARGS)
+	set -f; QT_QPA_PLATFORM=offscreen ./build-bench/bench/mw_bench $$BENCH_ARGS
 
 # libFuzzer needs clang and its fuzzer runtime; the tests replay the corpora without them.
 fuzz: deps

@@ -17,7 +17,7 @@ class ScriptedPrompts : public Prompts {
     std::string text;     // message / prompt / dialog title / form name
     std::string title;    // message box title, input box title
     int style = 0;        // message box style; dialog flags
-    CommonDialog dialog;  // the dialog's properties as shown (Open/Save)
+    CommonDialog dialog;  // the dialog's properties as shown (Open/Save; Folder: InitDir)
   };
 
   // Queue answers, in the order the prompts will come. A path "" is Cancel.

@@ -58,10 +58,11 @@ bool LoadProject(App& a, const std::string& pathRef) {
   // Every member takes its path from the file before any is loaded: a missing
   // member keeps its data but is renamed after the file it should have come from.
   std::array<std::pair<std::string, std::string>, 5> was;  // name and path, by kind
+  // A path recorded relative to the project (a shipped example's) is made whole.
   for (int kind : kKeyOrder) {
     DocIdentity id = Identity(st, kind);
     was[size_t(kind)] = {id.name, id.path};
-    id.path = project.get("Files", DocTag(kind), "");
+    id.path = PathRecordedIn(path, project.get("Files", DocTag(kind), ""));
     id.name = id.path.empty() ? std::string() : FileNameOf(id.path);
   }
   st.ProjectHasFile = true;

@@ -98,19 +98,18 @@ TEST_F(Project, RefusalsChangeNoIdentity) {
   }
 }
 
-TEST_F(Project, AFileWithWindowsLineEndsAndUpperCaseKeysLoadsAndReportsMissingMembersTogether) {
+TEST_F(Project, AFileWithWindowsLineEndsUpperCaseKeysAndRelativePathsLoadsAndReportsTogether) {
   writeBytes(path("m.prg"), padded({0x00, 0x40, 40, 25}, 32772, 7));
   writeBytes(path("k.prg"), padded({0x00, 0xC0}, 258, 5));
-  writeText(path("level.mwj"),
-            "[FILES]\r\nmwrt=" + path("m.prg") + "\r\nType = " + path("gone.type") +
-                "\r\nTILE=" + path("gone.tile") + "\r\nCmap=" + path("k.prg") + "\r\n");
+  writeText(path("level.mwj"), "[FILES]\r\nmwrt=m.prg\r\nType = gone.type\r\nTILE=" +
+                                   path("gone.tile") + "\r\nCmap=./k.prg\r\n");
   a.st.DatatypeMap[5] = 9;
   prompts.answerMsgBox(vbOK);
   EXPECT_TRUE(LoadProject(a, path("level.mwj")));
   EXPECT_EQ(prompts.lastMessage(), "Project Load Error | \nDatatype file (" + path("gone.type") +
                                        ") NOT FOUND!\nTileset file (" + path("gone.tile") +
                                        ") NOT FOUND!");
-  EXPECT_EQ(a.st.ColormapPath, path("k.prg"));  // no CR left on the value
+  EXPECT_EQ(a.st.ColormapPath, path("k.prg"));  // made whole, no CR left on the value
   EXPECT_TRUE(a.st.DatamapHasFile && a.st.ColormapHasFile && a.st.ProjectHasFile);
   EXPECT_EQ(std::tuple(a.st.MapWidth, a.st.Colormap[2]), std::tuple(int16_t(40), uint8_t(5)));
   // A missing member keeps its data and label, and takes the name the file gives it.

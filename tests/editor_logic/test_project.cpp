@@ -117,6 +117,32 @@ TEST_F(Project, AFileWithWindowsLineEndsUpperCaseKeysAndRelativePathsLoadsAndRep
   EXPECT_EQ(a.st.DatatypeFile + " " + a.frm.lblTYPEName.caption, "gone.type TYPE.Blank.PRG");
 }
 
+// Members loaded one by one each redraw the map, the first at full size. The shipped example,
+// a project with a bitmap tileset and the default start-up files draw it once at the end: a
+// message on the way shows it undrawn, the end as the loads alone.
+TEST_F(Project, TheExampleAProjectOrTheDefaultFilesDrawTheMapOnceAtTheEndAsTheLoadsAlone) {
+  const std::string ex = MW_EXAMPLES "/", d = ex + "TYPE.Example.PRG", c = ex + "CMAP.Example.PRG";
+  const std::string m = ex + "MWRT.Example.PRG", t = ex + "TILE.Example.PRG";
+  LoadTileset(a, t);
+  ASSERT_TRUE(SaveTileset(a, path("t.bmp")));
+  writeText(path("p.mwj"), projectText(m, d, path("t.bmp"), c));
+  for (auto [project, tiles] :
+       {std::pair{ex + "Example.mwj", t}, {path("p.mwj"), path("t.bmp")}, {std::string(), t}}) {
+    App one, all;  // started, then loaded one by one; loaded at start-up
+    for (App* b : {&one, &all}) std::tie(b->prompts, b->host) = std::tuple(&prompts, &host);
+    if (tiles != t)
+      prompts.answerMsgBox(vbOK).answerMsgBox(vbOK, [&] { EXPECT_TRUE(all.frm.picMap.isBlank()); });
+    Form_Load(one, "");
+    for (auto [file, load] : {std::pair{d, &LoadDatatype}, {c, &LoadColormap}, {m, &LoadDatamap},
+                              {tiles, &LoadTileset}})
+      if (!project.empty() || file == m || file == tiles) load(one, file);
+    if (project.empty()) writeText(path("Mosaicwright.ini"), "[Files]\nTile=" + t + "\nMap=" + m);
+    Form_Load(all, project);
+    for (auto pic : {&MainForm::picMap, &MainForm::picTileView, &MainForm::picTileSelected})
+      EXPECT_TRUE((all.frm.*pic).image() == (one.frm.*pic).image()) << project;
+  }
+}
+
 // A loader that refuses a member's file leaves the member tied to what it held,
 // so the next Save cannot write over the refused file.
 TEST_F(Project, AMemberItsLoaderRefusesKeepsItsFileAndTheNextSaveLeavesTheRefusedFileAlone) {

@@ -23,6 +23,7 @@ ScriptedPrompts::Answer ScriptedPrompts::take(Shown shown) {
 
 int ScriptedPrompts::MsgBox(const std::string& text, int style, const std::string& title) {
   const Answer a = take({"MsgBox", text, title, style, {}});
+  if (a.whileShown) a.whileShown();
   return a.kind.empty() ? vbCancel : a.number;
 }
 

@@ -251,17 +251,14 @@ void frmSettings::cmdSave_Click() {
       .StartupTileset = txtStartupTiles()->text().toStdString(),
       .StartupDatamap = txtStartupMap()->text().toStdString(),
   };
-  // The program takes the values only once the file holds them: Cancel after
-  // a failed Save must still leave everything as it was.
-  if (const WriteResult written = SaveSettings(a_.st, chosen); !written) {
-    // Staying open keeps every choice on screen for another try.
-    a_.prompts->MsgBox("Cannot write Settings file (" + SettingsPath() + ")!" + damageNote(written),
-                       vbCritical, "Settings Save Error");
-    return;
-  }
   ApplyEditableSettings(a_.st, chosen);
   a_.frm.shpMapSelected.borderColor = chosen.SelectColor;
   a_.frm.shpTileSelected.borderColor = chosen.SelectColor;
+  // The values hold for the run even when the file cannot take them: a
+  // settings file that can never be written must not lock every setting.
+  if (const WriteResult written = SaveSettings(a_); !written)
+    a_.prompts->MsgBox("Cannot write Settings file (" + SettingsPath() + ")!" + damageNote(written),
+                       vbCritical, "Settings Save Error");
   accept();
 }
 

@@ -51,6 +51,9 @@ struct MainForm {
   Picture picTileData{256, 64};
   Picture picTileView{512, 128};
   Picture picMap{4096, 2048};
+  // While held (HeldMapRedraw), a redraw only marks the map out of date.
+  int mapRedrawHolds = 0;
+  bool mapRedrawPending = false;
   int32_t picMapForeColor = 0;  // picMap's text colour: the datatype labels
   Picture picTileSelectedData{8, 8};
   Picture picTileSelectedDataUndo{8, 8};

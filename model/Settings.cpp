@@ -125,10 +125,8 @@ void ApplySettings(App& a, const IniSnapshot& ini) {
   for (int k = 0; k < 5; ++k) RefreshMRUMenu(a, k);
 }
 
-WriteResult SaveSettings(App& a) { return SaveSettings(a.st, EditableSettingsOf(a.st)); }
-
-WriteResult SaveSettings(const ProgramState& st, const EditableSettings& edited) {
-  return WritePrivateProfileStrings(settingsKeys(edited, st), SettingsPath());
+WriteResult SaveSettings(App& a) {
+  return WritePrivateProfileStrings(settingsKeys(EditableSettingsOf(a.st), a.st), SettingsPath());
 }
 
 EditableSettings EditableSettingsOf(const ProgramState& st) {

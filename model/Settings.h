@@ -29,11 +29,7 @@ struct EditableSettings {
   int32_t SelectColor = 0, DatatypeColor = 0;
   std::array<int16_t, 4> RandomFill{};  // 1..3 used
   std::string StartupProject, TilesDir, MapsDir, StartupTileset, StartupDatamap;
-  bool operator==(const EditableSettings&) const = default;
 };
 EditableSettings EditableSettingsOf(const ProgramState& st);
 void ApplyEditableSettings(ProgramState& st, const EditableSettings& s);
-// Writes the file as SaveSettings would with `edited` in the state, which
-// itself stays as it is.
-WriteResult SaveSettings(const ProgramState& st, const EditableSettings& edited);
 void LoadDatatypeNames(App& a, const IniSnapshot& ini);

@@ -225,7 +225,20 @@ const FontSpec& MapLabelFont() {
   return font;
 }
 
+HeldMapRedraw::HeldMapRedraw(App& a) : a_(a) { ++a.frm.mapRedrawHolds; }
+
+HeldMapRedraw::~HeldMapRedraw() {
+  MainForm& f = a_.frm;
+  if (--f.mapRedrawHolds > 0 || !f.mapRedrawPending) return;
+  f.mapRedrawPending = false;
+  RedrawMap(a_);
+}
+
 void RedrawMap(App& a) {
+  if (a.frm.mapRedrawHolds > 0) {
+    a.frm.mapRedrawPending = true;
+    return;
+  }
   if (sheetHoldsEveryTile(a.frm.picTileView))
     redrawByScanlines(a);
   else

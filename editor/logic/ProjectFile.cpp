@@ -10,8 +10,9 @@
 #include "model/Formats.h"
 #include "model/RecentFiles.h"
 #include "platform/FileAccess.h"
-#include "platform/IniFile.h"
 #include "platform/FileNames.h"
+#include "platform/IniFile.h"
+#include "render/MapRender.h"
 
 namespace {
 
@@ -57,28 +58,34 @@ bool LoadProject(App& a, const std::string& pathRef) {
 
   // Every member takes its path from the file before any is loaded: a missing
   // member keeps its data but is renamed after the file it should have come from.
+  // A path recorded relative to the project (a shipped example's) is made whole.
   std::array<std::pair<std::string, std::string>, 5> was;  // name and path, by kind
   for (int kind : kKeyOrder) {
     DocIdentity id = Identity(st, kind);
     was[size_t(kind)] = {id.name, id.path};
-    id.path = project.get("Files", DocTag(kind), "");
+    id.path = PathRecordedIn(path, project.get("Files", DocTag(kind), ""));
     id.name = id.path.empty() ? std::string() : FileNameOf(id.path);
   }
   st.ProjectHasFile = true;
 
   std::string report;
-  for (const Member& m : kMembers) {
-    // A copy: the loader files the path in the recent list, which may move it.
-    const std::string memberPath = Identity(st, m.kind).path;
-    if (FileExists(memberPath)) {
-      // A member whose loader refused its file still holds what it held, and
-      // a later Save must not write that over the refused file.
-      if (!m.load(a, memberPath)) {
-        DocIdentity id = Identity(st, m.kind);
-        std::tie(id.name, id.path) = was[size_t(m.kind)];
+  {
+    // The datamap sets the map's size, and the tileset loads last: the map is
+    // drawn once, after every member is in.
+    const HeldMapRedraw held(a);
+    for (const Member& m : kMembers) {
+      // A copy: the loader files the path in the recent list, which may move it.
+      const std::string memberPath = Identity(st, m.kind).path;
+      if (FileExists(memberPath)) {
+        // A member whose loader refused its file still holds what it held, and
+        // a later Save must not write that over the refused file.
+        if (!m.load(a, memberPath)) {
+          DocIdentity id = Identity(st, m.kind);
+          std::tie(id.name, id.path) = was[size_t(m.kind)];
+        }
+      } else if (!memberPath.empty()) {
+        report += std::string("\n") + m.missingLine + memberPath + ") NOT FOUND!";
       }
-    } else if (!memberPath.empty()) {
-      report += std::string("\n") + m.missingLine + memberPath + ") NOT FOUND!";
     }
   }
 

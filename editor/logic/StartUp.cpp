@@ -15,6 +15,7 @@
 #include "platform/FileAccess.h"
 #include "platform/FileNames.h"
 #include "platform/ProgramFolder.h"
+#include "render/MapRender.h"
 #include "render/TilesetRender.h"
 
 namespace {
@@ -109,17 +110,21 @@ void Form_Load(App& a, const std::string& commandLine) {
     LoadProject(a, project);
   } else {
     st.StartupError.clear();
-    if (!st.StartupTileset.empty()) {
-      if (FileExists(st.StartupTileset))
-        LoadTileset(a, st.StartupTileset);
-      else
-        st.StartupError = "Default Tileset file (" + st.StartupTileset + ") NOT FOUND!";
-    }
-    if (!st.StartupDatamap.empty()) {
-      if (FileExists(st.StartupDatamap))
-        LoadDatamap(a, st.StartupDatamap);
-      else
-        st.StartupError = "Default Datamap file (" + st.StartupDatamap + ") NOT FOUND!";
+    {
+      // The tileset would draw the map at full size before the datamap sizes it.
+      const HeldMapRedraw held(a);
+      if (!st.StartupTileset.empty()) {
+        if (FileExists(st.StartupTileset))
+          LoadTileset(a, st.StartupTileset);
+        else
+          st.StartupError = "Default Tileset file (" + st.StartupTileset + ") NOT FOUND!";
+      }
+      if (!st.StartupDatamap.empty()) {
+        if (FileExists(st.StartupDatamap))
+          LoadDatamap(a, st.StartupDatamap);
+        else
+          st.StartupError = "Default Datamap file (" + st.StartupDatamap + ") NOT FOUND!";
+      }
     }
     if (!st.StartupError.empty())
       a.prompts->MsgBox(st.StartupError, vbOKOnly + vbCritical, "Default Load Error");

@@ -62,6 +62,9 @@ TEST(FileDialogFolders, ADialogWithoutFolderFollowsTheLastChoiceNeverTheStartFol
   opened = answerNextDialog("");
   prompts.ShowOpen(other);
   EXPECT_EQ(*opened, canonical(start)) << "a folder the command names wins";
+  opened = answerNextDialog("");
+  prompts.ChooseFolder("Folder", start.toStdString());
+  EXPECT_EQ(*opened, canonical(start)) << "in a folder chooser too";
 
   other.InitDir.clear();
   opened = answerNextDialog("");

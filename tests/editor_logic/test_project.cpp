@@ -98,24 +98,49 @@ TEST_F(Project, RefusalsChangeNoIdentity) {
   }
 }
 
-TEST_F(Project, AFileWithWindowsLineEndsAndUpperCaseKeysLoadsAndReportsMissingMembersTogether) {
+TEST_F(Project, AFileWithWindowsLineEndsUpperCaseKeysAndRelativePathsLoadsAndReportsTogether) {
   writeBytes(path("m.prg"), padded({0x00, 0x40, 40, 25}, 32772, 7));
   writeBytes(path("k.prg"), padded({0x00, 0xC0}, 258, 5));
-  writeText(path("level.mwj"),
-            "[FILES]\r\nmwrt=" + path("m.prg") + "\r\nType = " + path("gone.type") +
-                "\r\nTILE=" + path("gone.tile") + "\r\nCmap=" + path("k.prg") + "\r\n");
+  writeText(path("level.mwj"), "[FILES]\r\nmwrt=m.prg\r\nType = gone.type\r\nTILE=" +
+                                   path("gone.tile") + "\r\nCmap=./k.prg\r\n");
   a.st.DatatypeMap[5] = 9;
   prompts.answerMsgBox(vbOK);
   EXPECT_TRUE(LoadProject(a, path("level.mwj")));
   EXPECT_EQ(prompts.lastMessage(), "Project Load Error | \nDatatype file (" + path("gone.type") +
                                        ") NOT FOUND!\nTileset file (" + path("gone.tile") +
                                        ") NOT FOUND!");
-  EXPECT_EQ(a.st.ColormapPath, path("k.prg"));  // no CR left on the value
+  EXPECT_EQ(a.st.ColormapPath, path("k.prg"));  // made whole, no CR left on the value
   EXPECT_TRUE(a.st.DatamapHasFile && a.st.ColormapHasFile && a.st.ProjectHasFile);
   EXPECT_EQ(std::tuple(a.st.MapWidth, a.st.Colormap[2]), std::tuple(int16_t(40), uint8_t(5)));
   // A missing member keeps its data and label, and takes the name the file gives it.
   EXPECT_EQ(a.st.DatatypeMap[5], 9);
   EXPECT_EQ(a.st.DatatypeFile + " " + a.frm.lblTYPEName.caption, "gone.type TYPE.Blank.PRG");
+}
+
+// Members loaded one by one each redraw the map, the first at full size. The shipped example,
+// a project with a bitmap tileset and the default start-up files draw it once at the end: a
+// message on the way shows it undrawn, the end as the loads alone.
+TEST_F(Project, TheExampleAProjectOrTheDefaultFilesDrawTheMapOnceAtTheEndAsTheLoadsAlone) {
+  const std::string ex = MW_EXAMPLES "/", d = ex + "TYPE.Example.PRG", c = ex + "CMAP.Example.PRG";
+  const std::string m = ex + "MWRT.Example.PRG", t = ex + "TILE.Example.PRG";
+  LoadTileset(a, t);
+  ASSERT_TRUE(SaveTileset(a, path("t.bmp")));
+  writeText(path("p.mwj"), projectText(m, d, path("t.bmp"), c));
+  for (auto [project, tiles] :
+       {std::pair{ex + "Example.mwj", t}, {path("p.mwj"), path("t.bmp")}, {std::string(), t}}) {
+    App one, all;  // started, then loaded one by one; loaded at start-up
+    for (App* b : {&one, &all}) std::tie(b->prompts, b->host) = std::tuple(&prompts, &host);
+    if (tiles != t)
+      prompts.answerMsgBox(vbOK).answerMsgBox(vbOK, [&] { EXPECT_TRUE(all.frm.picMap.isBlank()); });
+    Form_Load(one, "");
+    for (auto [file, load] : {std::pair{d, &LoadDatatype}, {c, &LoadColormap}, {m, &LoadDatamap},
+                              {tiles, &LoadTileset}})
+      if (!project.empty() || file == m || file == tiles) load(one, file);
+    if (project.empty()) writeText(path("Mosaicwright.ini"), "[Files]\nTile=" + t + "\nMap=" + m);
+    Form_Load(all, project);
+    for (auto pic : {&MainForm::picMap, &MainForm::picTileView, &MainForm::picTileSelected})
+      EXPECT_TRUE((all.frm.*pic).image() == (one.frm.*pic).image()) << project;
+  }
 }
 
 // A loader that refuses a member's file leaves the member tied to what it held,

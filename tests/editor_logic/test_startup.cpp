@@ -23,10 +23,11 @@ TEST_F(Startup, FirstRunShowsBlankDocumentsAndWritesTheSettingsFile) {
             "Color7=191,205,122\nColor8=123,91,47\nColor9=79,69,0\nColor10=163,144,101\n"
             "Color11=80,80,80\nColor12=120,120,120\nColor13=164,215,142\n"
             "Color14=120,106,189\nColor15=159,159,159\n");
-  // The tile pictures start in the background colour of the palette read.
-  writeText(path("Mosaicwright.ini"), "[ColorPalette]\nColor0=10,20,30\n");
+  // The tile pictures start in the palette's background, the frame in its saved colour.
+  writeText(path("Mosaicwright.ini"), "[Defaults]\nSelectColor=9\n[ColorPalette]\nColor0=10,20,30");
   startUp();
-  EXPECT_EQ(a.frm.picTileView.pixel(511, 127), 10 + 20 * 256 + 30 * 65536);
+  EXPECT_EQ(std::pair(a.frm.picTileView.pixel(511, 127), a.frm.shpTileSelected.borderColor),
+            std::pair(10 + 20 * 256 + 30 * 65536, 9));
 }
 
 TEST_F(Startup, TheStartUpProjectReportsOnlyTheMembersItNamesAFileFor) {

@@ -23,6 +23,7 @@ ScriptedPrompts::Answer ScriptedPrompts::take(Shown shown) {
 
 int ScriptedPrompts::MsgBox(const std::string& text, int style, const std::string& title) {
   const Answer a = take({"MsgBox", text, title, style, {}});
+  if (a.whileShown) a.whileShown();
   return a.kind.empty() ? vbCancel : a.number;
 }
 
@@ -36,8 +37,10 @@ void ScriptedPrompts::fileDialog(const char* kind, CommonDialog& dlg) {
   dlg.FileTitle = dlg.FileName.substr(dlg.FileName.find_last_of('/') + 1);  // npos + 1 = 0
 }
 
-std::string ScriptedPrompts::ChooseFolder(const std::string& title, const std::string&) {
-  return take({"Folder", title, {}, 0, {}}).text;
+std::string ScriptedPrompts::ChooseFolder(const std::string& title, const std::string& start) {
+  CommonDialog at;
+  at.InitDir = start;
+  return take({"Folder", title, {}, 0, at}).text;
 }
 
 bool ScriptedPrompts::ShowColor(int32_t& color) {

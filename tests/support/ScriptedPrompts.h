@@ -17,11 +17,15 @@ class ScriptedPrompts : public Prompts {
     std::string text;     // message / prompt / dialog title / form name
     std::string title;    // message box title, input box title
     int style = 0;        // message box style; dialog flags
-    CommonDialog dialog;  // the dialog's properties as shown (Open/Save)
+    CommonDialog dialog;  // the dialog's properties as shown (Open/Save; Folder: InitDir)
   };
 
   // Queue answers, in the order the prompts will come. A path "" is Cancel.
-  ScriptedPrompts& answerMsgBox(int answer) { return queue("MsgBox", answer); }
+  // whileShown looks at what the program shows behind the box.
+  ScriptedPrompts& answerMsgBox(int answer, std::function<void()> whileShown = {}) {
+    queue("MsgBox", answer).queue_.back().whileShown = std::move(whileShown);
+    return *this;
+  }
   ScriptedPrompts& answerInput(std::string text) { return queue("InputBox", 0, text); }
   ScriptedPrompts& answerOpen(std::string path) { return queue("Open", 0, path); }
   ScriptedPrompts& answerSave(std::string path) { return queue("Save", 0, path); }
@@ -60,6 +64,7 @@ class ScriptedPrompts : public Prompts {
     std::string kind, text;
     int number = 0;
     std::function<void(ModalForm&)> act;
+    std::function<void()> whileShown = {};
   };
   ScriptedPrompts& queue(std::string kind, int number, std::string text = {},
                          std::function<void(ModalForm&)> act = {});

@@ -58,6 +58,22 @@ QGroupBox* frame(QWidget* parent, const char* title, int x, int y, int w, int h)
   return f;
 }
 
+// The screen holding the point, else the nearest: a window stored with its
+// title bar just past a screen's edge comes back on that screen, not on
+// whichever screen a new window starts on.
+QScreen* screenNearest(QPoint p) {
+  QScreen* nearest = nullptr;
+  qint64 least = 0;
+  for (QScreen* s : QGuiApplication::screens()) {
+    const QRect g = s->geometry();
+    const qint64 dx = std::max({g.left() - p.x(), 0, p.x() - g.right()});
+    const qint64 dy = std::max({g.top() - p.y(), 0, p.y() - g.bottom()});
+    const qint64 distance = dx * dx + dy * dy;
+    if (!nearest || distance < least) nearest = s, least = distance;
+  }
+  return nearest;
+}
+
 QLabel* label(QWidget* parent, const char* text, int x, int y, int w, int h) {
   auto* l = new QLabel(QString::fromUtf8(text), parent);
   l->setGeometry(x, y, w, h);
@@ -580,11 +596,10 @@ void frmMain::ApplyPlacement(const WindowPlacement& p, bool geometryToo) {
     size = QSize(int(RoundHalfEven(p.width / double(kTwipsPerPixel))),
                  int(RoundHalfEven(p.height / double(kTwipsPerPixel))));
   // A hand-edited placement, or one saved on a screen that is gone or was
-  // larger, still brings the window back on a screen and no larger than it,
-  // but never smaller than the panel row; the title bar stays in reach.
-  QScreen* on = QGuiApplication::screenAt(pos);
-  if (!on) on = screen() ? screen() : QGuiApplication::primaryScreen();
-  if (on) {
+  // larger, still brings the window back on the screen nearest to it and no
+  // larger than it, but never smaller than the panel row; the title bar stays
+  // in reach.
+  if (QScreen* on = screenNearest(pos)) {
     const QRect avail = on->availableGeometry();
     size = size.boundedTo(avail.size()).expandedTo(minimumSizeHint());
     const QSize frame = size + frameGeometry().size() - geometry().size();

@@ -24,7 +24,8 @@ App* program = nullptr;
 extern "C" int LLVMFuzzerInitialize(int* argc, char*** argv) {
   qputenv("QT_QPA_PLATFORM", "offscreen");
   static QGuiApplication app(*argc, *argv);
-  folder = new QTemporaryDir;
+  static QTemporaryDir dir;  // removed at exit, unlike one made with new
+  folder = &dir;
   SetAppPathForTesting(folder->path().toStdString());
   program = new App;
   program->prompts = &prompts;

@@ -287,11 +287,11 @@ TEST_F(MainWindow, ResizingLaysOutTheBarsAndTheFitZoomsFillTheViewportLeft) {
   EXPECT_EQ(w->control("picZoom")->size(), QSize(1100, 550));
   w->action("mnuZoomPage")->trigger();
   EXPECT_EQ(w->control("picZoom")->size(), QSize(822, 411));
-  // Lower than the frames: no vertical bar; narrower than the panel row: not allowed.
-  w->resize(800, 200 + w->centralWidget()->y());
+  // Lower than the frames: no vertical bar; narrower or lower than the panel row: not allowed.
+  w->resize(800, 100 + w->centralWidget()->y());
   QApplication::processEvents();
-  EXPECT_EQ(std::tuple(geo("scrVert").height(), geo("picScroll").height(),
-                       w->centralWidget()->width()), std::tuple(0, 17, 1025));
+  EXPECT_EQ(std::tuple(geo("scrVert").height(), geo("picScroll").height(), geo("Frame2").y(),
+                       w->centralWidget()->width()), std::tuple(0, 17, 18, 1025));
   EXPECT_EQ(geo("Frame4").right(), 1024);
 }
 
@@ -301,23 +301,22 @@ TEST_F(MainWindow, ThePlaceSizeAndStateSavedAtExitComeBackInTheNextWindow) {
     w = std::make_unique<frmMain>("", &prompts);
     w->show();
   };
-  // Window saving on, with a hand-edited placement of no size: the window keeps its own.
   const QSize own = w->size();
-  writeText(SettingsPath(), "[Window]\nSave=True\nState=0\nLeft=300\nTop=150\nWidth=0\n");
-  reopen();
-  EXPECT_EQ(std::pair(w->pos(), w->size()), std::pair(QPoint(20, 10), own));
-
-  w->move(130, 90);
+  st().SaveWindow = true;
+  w->move(1700, 290);  // on the second screen
   w->resize(1100, 700);
   ASSERT_TRUE(w->close());
   reopen();
   // The frame's place and the size inside it, as the window manager takes them back.
-  EXPECT_EQ(std::pair(w->pos(), w->size()), std::pair(QPoint(130, 90), QSize(1100, 700)));
-  // A placement off the 1600 x 1000 screen comes back on it, no larger than it; the
-  // file keeps the stored values until the next exit.
+  EXPECT_EQ(std::pair(w->pos(), w->size()), std::pair(QPoint(1700, 290), QSize(1100, 700)));
+  // A placement of no size keeps the window's own size; one off the screens comes back whole on
+  // the nearest, no larger than it, no smaller than the panel row. The file keeps what it held.
+  const int low = 191 + w->centralWidget()->y();  // the panel row, the status bar, the menus
   for (auto [left, top, size, pos, shown] :
-       {std::tuple{"18000", "12000", "16500", QPoint(500, 300), QSize(1100, 700)},
-        {"900000", "-300000", "2000000000", QPoint(0, 0), QSize(1600, 1000)}}) {
+       {std::tuple{"300", "150", "0", QPoint(20, 10), own},
+        {"18000", "12000", "16500", QPoint(500, 300), QSize(1100, 700)},
+        {"900000", "-300000", "2000000000", QPoint(1600, 200), QSize(1280, 900)},
+        {"42750", "16200", "1500", QPoint(2880 - 1025, 1100 - low), QSize(1025, low)}}) {
     writeText(SettingsPath(), std::string("[Window]\nSave=True\nState=0\nLeft=") + left +
                                   "\nTop=" + top + "\nWidth=" + size +
                                   "\nHeight=" + (size[1] == '6' ? "10500" : size));

@@ -16,6 +16,7 @@ TEST(DatamapFormat, SizeBytesReadAsTheMapSizeWithinTheDatamap) {
     EXPECT_EQ(std::tuple(d->cells[0], d->cells[1], d->cells[32767]), std::tuple(9, 0, 0));
   }
   EXPECT_FALSE(decodeDatamap(Bytes{0x00, 0x40, 40}));
+  EXPECT_EQ(encodeDatamap(0x01, 0x40, 40, 25, CellArray{})[0], 0x01);  // any load address, kept
 }
 
 TEST(TilesetBitmap, BitmapsOfAnotherToolLoadWithExactColours) {

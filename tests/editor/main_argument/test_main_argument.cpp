@@ -1,17 +1,20 @@
 // app/main.cpp as it stands: this start-up function runs inside QApplication's constructor,
 // before main builds the window from its argument, and checks in main's event loop that the
 // window "loads" or "ignores" the project PATH names (PATH loads|ignores), that a datamap Save
-// past the driver's file-size limit fails with its message (limit), and where the settings
-// live with a fresh home (per-user, xdg) or beside a copy of the program (portable).
+// past the driver's file-size limit fails with its message (limit), where the settings live
+// (per-user, xdg, portable), and there what Help and the status bar's link panel open.
 #include <QAction>
 #include <QApplication>
+#include <QDesktopServices>
 #include <QDir>
 #include <QFile>
 #include <QMessageBox>
+#include <QMouseEvent>
 #include <QPushButton>
 #include <QTemporaryDir>
 #include <QThread>
 #include <QTimer>
+#include <QUrl>
 #include <cstdio>
 #include <cstdlib>
 
@@ -25,7 +28,15 @@ void expect(bool ok, const char* what) {
   if (!ok) std::fprintf(stderr, "FAILED: %s\n", what), std::_Exit(1);
 }
 
-QTemporaryDir folder;
+QTemporaryDir folder("home-XXXXXX");  // in the fresh working folder, gone even after a failure
+
+// Notes what the window hands the desktop to open.
+class Desktop : public QObject {
+  Q_OBJECT
+ public:
+  Q_INVOKABLE void open(const QUrl& url) { opened << url.toString(); }
+  QStringList opened;
+};
 
 void write(const QString& path, const QByteArray& bytes) {
   QFile f(path);
@@ -79,6 +90,18 @@ void checkTheWindow() {
                st.ProjectPath == (data + "/Blank.mwj").toStdString(),
            "the settings and the untitled documents are in the program's data folder");
     expect(!QFile::exists(portable ? perUser : exeDir + "/Mosaicwright.ini"), "and nowhere else");
+    Desktop desktop;
+    for (const char* s : {"file", "https"}) QDesktopServices::setUrlHandler(s, &desktop, "open");
+    write(exeDir + "/Mosaicwright-Help.chm", "");
+    w->action("mnuHelp")->trigger();
+    for (QWidget* panel : w->control("StatusBar1")->findChildren<QWidget*>()) {
+      QMouseEvent up(QEvent::MouseButtonRelease, QPointF(2, 2), panel->mapToGlobal(QPointF(2, 2)),
+                     Qt::LeftButton, Qt::NoButton, Qt::NoModifier);
+      QApplication::sendEvent(panel, &up);
+    }
+    expect(desktop.opened == QStringList{"file://" + exeDir + "/Mosaicwright-Help.chm",
+                                         "https://ostrelforge.example/"},
+           "Help opens the help file beside the program; the link panel, alone, the maker's site");
   }
   QCoreApplication::exit(0);
 }
@@ -113,3 +136,5 @@ void beforeMain() {
 }  // namespace
 
 Q_COREAPP_STARTUP_FUNCTION(beforeMain)
+
+#include "test_main_argument.moc"

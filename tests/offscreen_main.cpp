@@ -1,7 +1,8 @@
 #include <QGuiApplication>
 #include <gtest/gtest.h>
 
-// The map labels are printed with a font, which wants a GUI application (offscreen: no display).
+// Pictures print their labels with a font and images load through Qt's codecs, both of which
+// want a GUI application: the tests of every layer below the window run inside one, offscreen.
 int main(int argc, char** argv) {
   qputenv("QT_QPA_PLATFORM", "offscreen");
   QGuiApplication app(argc, argv);

@@ -99,11 +99,12 @@ TEST_F(Keyboard, TypingHelloStoresItsScreenCodesAndMakesTheLastTileTheBrush) {
   // The whole modifier mask counts: Ctrl+S is a menu shortcut, F1 and "\" type nothing.
   using Key = std::pair<int, int>;  // code, mask
   for (auto [key, mask] : {Key{'G', kCtrl}, Key{'S', kCtrl}, Key{'A', kAlt}, Key{'0', kShift},
-                           Key{186, 0}, Key{220, 0}, Key{112, 0}})
+                           Key{186, 0}, Key{222, kShift}, Key{219, 0}, Key{221, 0}, Key{220, 0},
+                           Key{112, 0}})
     Form_KeyUp(a, key, mask);
-  for (int c = 0; c < 10; ++c)
-    EXPECT_EQ(a.st.DatamapAt(c, 0), "\x08\x05\x0C\x0C\x0F\x07\x01\x29\x3B\x00"[c]) << c;
-  EXPECT_EQ(a.st.UndoLevel, 9);
+  for (int c = 0; c < 13; ++c)
+    EXPECT_EQ(a.st.DatamapAt(c, 0), "\x08\x05\x0C\x0C\x0F\x07\x01\x29\x3B\x22\x1B\x1D"[c]) << c;
+  EXPECT_EQ(a.st.UndoLevel, 12);
 }
 
 TEST_F(Keyboard, TheCursorStaysOnTheMapInUseAndTypingNeverWraps) {

@@ -135,6 +135,9 @@ TEST_F(Drops, DatatypeLabelsSurviveEveryDropAndAWaitingRandomFillKeepsTheMapClos
   EXPECT_TRUE(labelled(1, 1));
   drop(sheet(), {"t.prg"});
   EXPECT_TRUE(labelled(1, 1));
+  frm().lstDatatypes.listIndex = 0;  // 00 takes the tag off and prints no label
+  Click(map(), Cell(1, 1));
+  EXPECT_FALSE(labelled(1, 1) || st().DatatypeAt(1, 1));
   keys(Qt::Key_D);
   st().RandomFillStep = 1;
   frm().picMap.enabled = false;
@@ -196,6 +199,10 @@ TEST_F(ModesAndBitmap, CtrlIFramesExactlyTheTilesTheMapHoldsAtEachSwitchOn) {
   used.pop_back();
   keys(Qt::Key_I);
   EXPECT_EQ(framed(), used);
+  EXPECT_EQ(w->action("mnuTilesetSave")->text(), "Save Tiles Used Image");
+  prompts.answerSave(path("t.prg")).answerSave(path("t.chr"));  // the tileset, not its image
+  for (int k = 0; k < 2; ++k) w->action("mnuTilesetSave")->trigger();
+  EXPECT_EQ(readBytes(path("t.prg")).size() + readBytes(path("t.chr")).size(), 2050u + 2048u);
 }
 
 TEST_F(ModesAndBitmap, ARightClickOnTheListRenamesTheItemUnderItAndKeepsTheSelection) {

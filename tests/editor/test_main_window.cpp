@@ -6,8 +6,8 @@
 #include <QStyleOptionSlider>
 #include <QWindow>
 
+#include "dialogs/frmMapSize.h"
 #include "editor/KeyTranslation.h"
-#include "editor/logic/MenuState.h"
 #include "model/SettingsPath.h"
 #include "platform/IniFile.h"
 #include "window_fixture.h"
@@ -37,30 +37,52 @@ QPoint partOf(QWidget* w, QStyle::SubControl part) {
 
 }  // namespace
 
-// A path's "&" is no mnemonic; a disabled menu must not let its shortcuts through.
-TEST_F(MainWindow, RecentCaptionsShowAmpersandsAndDisabledMenusSilenceTheirShortcuts) {
+// A path's "&" is no mnemonic.
+TEST_F(MainWindow, RecentItemsShowTheirPathsAmpersandsToo) {
   MenuItem& item = app().frm.menu("mnuTILEMRU(0)");
   item.caption = "/maps/R&D.prg";
   item.visible = true;
   w->sync();
+  EXPECT_TRUE(w->action("mnuTILEMRU(0)")->isVisible());
   EXPECT_EQ(w->action("mnuTILEMRU(0)")->text(), "/maps/R&&D.prg");
-
-  QApplication::setActiveWindow(w.get());
-  for (int enabled : {0, 1}) {
-    SetMenuState(app(), enabled);
-    w->sync();
-    if (enabled) prompts.answerOpen("");
-    prompts.clearShown();
-    QTest::keyClick(w.get(), Qt::Key_M, Qt::ControlModifier);  // Datamap > Load
-    EXPECT_EQ(prompts.shown().size(), size_t(enabled)) << enabled;
-  }
 }
 
-TEST_F(MainWindow, ExitQuestionCancelKeepsTheWindowAndNoClosesIt) {
+// A shortcut's key or a menu item reaches its own command, named by its first prompt or its
+// mark on the program, and types nothing; not while a menu above the item is shut.
+TEST_F(MainWindow, EveryShortcutAndMenuItemRunsItsOwnCommand) {
   st().AskSave = true;
-  prompts.answerMsgBox(vbCancel).answerMsgBox(vbNo);
-  EXPECT_FALSE(w->close());
-  EXPECT_TRUE(w->close());
+  const auto ok = [](ModalForm& f) { dynamic_cast<frmMapSize&>(f).cmdOK_Click(); };
+  // In the rows' order: every prompt cancelled but the size dialog, and the second exit.
+  prompts.answerOpen("").answerModal(ok).answerOpen("").answerSave("").answerSave("");
+  prompts.answerModal(ok).answerMsgBox(vbCancel).answerOpen("").answerSave("").answerInput("");
+  prompts.answerSave("").answerSave("").answerMsgBox(vbCancel).answerMsgBox(vbNo);
+  const std::pair<const char*, std::string> rows[] = {
+      {"mnuZoom25", " - [Zoom 25%]"}, {"mnuZoom50", " - [Zoom 50%]"},
+      {"mnuZoom75", " - [Zoom 75%]"}, {"Ctrl+M", ""}, {"mnuZoom100", " "},  // File shut, zoomed
+      {"Ctrl+P", "Load Project"}, {"Ctrl+N", "frmMapSize untied"}, {"Ctrl+M", "Load Datamap"},
+      {"Ctrl+A", "Save Datamap untied"}, {"Ctrl+E", "Export Datamap"}, {"Ctrl+R", "frmMapSize"},
+      {"Ctrl+C", "Are you sure you want to clear the Datamap?"}, {"Ctrl+L", "Load Tileset"},
+      {"Ctrl+B", "Save Image File"}, {"mnuProjectNew", "Enter Mosaicwright Project Name"},
+      {"mnuProjectSave", "Save Project"}, {"mnuD64Extract", "Export To D64"},
+      {"Ctrl+D", " datatypes"}, {"Ctrl+D", ""}, {"Ctrl+I", " identify"}, {"Ctrl+I", ""},
+      {"Ctrl+Q", "Do you want to save your datamap before exiting?"},  // Cancel, then No
+      {"Ctrl+Q", "Do you want to save your datamap before exiting? closed"}};
+  for (const auto& [trigger, effect] : rows) {
+    st().DatamapHasFile = true;  // Save As unties it
+    prompts.clearShown();
+    const QString title = w->windowTitle();
+    if (trigger[0] == 'm')
+      w->action(trigger)->trigger();
+    else
+      QTest::keySequence(w.get(), QKeySequence(trigger));
+    std::string seen = prompts.shown().empty() ? "" : prompts.shown().front().text;
+    for (auto [on, mark] : {std::pair{st().UndoLevel != 0, " typed"},
+                            {!st().DatamapHasFile, " untied"}, {st().DatatypeMode, " datatypes"},
+                            {st().IdentifyMode, " identify"}, {!w->isVisible(), " closed"}})
+      if (on) seen += mark;
+    if (w->windowTitle() != title) seen += w->windowTitle().toStdString().substr(17);
+    EXPECT_EQ(seen, effect) << trigger;
+  }
 }
 
 // The view paints an untouched map as its background, never giving it 32 MiB of pixels.
@@ -105,7 +127,8 @@ TEST_F(RealWindow, ARightDragCopiesABlockAndCtrlLeftPastesItInTheSameShape) {
   for (int c = 7; c <= 10; ++c)
     for (int r = 5; r <= 8; ++r) st().DatamapAt(c, r) = uint8_t(c + 7 * r);
   RedrawMap(app());
-  Drag(map(), Qt::RightButton, Cell(9, 5), Cell(7, 6));  // 3 x 2 cells
+  Drag(map(), Qt::RightButton, Cell(9, 5), Cell(7, 6), Cell(4, 9));  // 3 x 2, grown past first
+  EXPECT_TRUE(UpToDate(map()));  // no larger edge of the frame stays on screen
   Click(map(), Cell(20, 30), Qt::ControlModifier);
   EXPECT_EQ(std::tuple(st().DatamapAt(20, 30), st().DatamapAt(22, 31), st().DatamapAt(23, 31),
                        st().DatamapAt(20, 32), st().UndoLevel),
@@ -128,10 +151,13 @@ TEST(KeyTranslation, LettersFollowTheLayoutAndWithXkbScanCodesOtherKeysTheirUsPl
   };
   EXPECT_EQ(std::tuple(code(Qt::Key_QuoteDbl, 11, true), code(Qt::Key_QuoteDbl, 11, false),
                        code(Qt::Key_A, 8, true)), std::tuple(50, 222, 65));
-  // AZERTY: A on the US Q key, a comma on the US M key; a Cyrillic letter keeps its US place.
-  EXPECT_EQ(std::tuple(code(Qt::Key_A, 24, true), code(Qt::Key_Comma, 58, true),
-                       code(Qt::Key_Z, 52, false), code(0x0424, 38, true)),
-            std::tuple(65, 188, 90, 65));
+  // AZERTY: A on the US Q key, M on the US ; key, a comma on the US M key; a Cyrillic letter
+  // keeps its US place. US: the " of Shift+', the [ and ] keys.
+  EXPECT_EQ(std::tuple(code(Qt::Key_A, 24, true), code(Qt::Key_M, 47, true),
+                       code(Qt::Key_Comma, 58, true), code(Qt::Key_Z, 52, false),
+                       code(0x0424, 38, true), code(Qt::Key_QuoteDbl, 48, true),
+                       code(Qt::Key_BracketLeft, 34, true), code(Qt::Key_BracketRight, 35, true)),
+            std::tuple(65, 77, 188, 90, 65, 222, 219, 221));
   // Keypad keys keep their own codes on every platform, not those of the
   // main keys that print the same character.
   auto pad = [](int key, quint32 scan, bool xkb) {
@@ -198,52 +224,21 @@ TEST_F(RealWindow, ACtrlShortcutLetGoBeforeItsLetterActsOnceAndTypesNothing) {
   };
   QTest::keyClick(w->windowHandle(), Qt::Key_B);  // tile 2 at (0, 0)
   const CellArray typed = st().Datamap;
-  QTest::keyClick(w->windowHandle(), Qt::Key_C);  // tile 3 at (1, 0)
-  const CellArray typedC = st().Datamap;
-  QTest::keyClick(w->windowHandle(), Qt::Key_D);  // tile 4 at (2, 0), the brush from now on
-  keys(Qt::Key_U);  // let go together
-  EXPECT_TRUE(st().Datamap == typedC && st().UndoLevel == 2);
+  QTest::keyClick(w->windowHandle(), Qt::Key_D);  // tile 4 at (1, 0), the brush from now on
   ctrlFirst(Qt::Key_U);
   EXPECT_TRUE(st().Datamap == typed && st().UndoLevel == 1);
-  ctrlFirst(Qt::Key_I);
-  EXPECT_TRUE(st().IdentifyMode && st().Datamap == typed);
-  ctrlFirst(Qt::Key_I);
+  ctrlFirst(Qt::Key_H);  // the brush's preview goes with the mouse
   MoveTo(map(), Cell(9, 9));
+  const QImage shown = OnScreen(map());
+  EXPECT_TRUE(fromQRgb(shown.pixel(144, 144)) == SheetColor(4, 0, 0) &&
+              fromQRgb(shown.pixel(159, 159)) == SheetColor(4, 15, 15));
   ctrlFirst(Qt::Key_F);  // fills the tile-0 area round (9, 9), (1, 0) too since the undo
   EXPECT_EQ(std::tuple(st().DatamapAt(9, 9), st().DatamapAt(255, 127), st().DatamapAt(1, 0),
                        st().DatamapAt(0, 0), st().UndoLevel), std::tuple(4, 4, 4, 2, 2));
   const CellArray filled = st().Datamap;
   prompts.answerSave(path("m.map"));
   ctrlFirst(Qt::Key_S);
-  const Bytes saved = readBytes(path("m.map"));
-  EXPECT_TRUE(st().Datamap == filled && saved.size() == 32772 &&
-              std::equal(filled.begin(), filled.end(), saved.begin() + 4));
-}
-
-TEST_F(MainWindow, NewThenSaveFromTheMenuWritesFiveFilesAndCtrlPLoadsThemBack) {
-  prompts.answerInput("Level1");
-  w->action("mnuProjectNew")->trigger();
-  const char* files[] = {"Level1.mwj", "MWRT.Level1.PRG", "TYPE.Level1.PRG", "TILE.Level1.PRG",
-                         "CMAP.Level1.PRG"};
-  for (const char* f : files) prompts.answerSave(path(f));
-  st().DatamapAt(0, 0) = 9;  // saved, then loaded back
-  w->action("mnuProjectSave")->trigger();
-  for (const char* f : files) EXPECT_TRUE(QFile::exists(QString::fromStdString(path(f)))) << f;
-  EXPECT_TRUE(w->action("mnuMWJMRU(0)")->isVisible());
-  st().DatamapAt(0, 0) = 0;
-  prompts.answerOpen(path("Level1.mwj"));
-  keys(Qt::Key_P);
-  EXPECT_EQ(std::pair(prompts.last().dialog.DialogTitle, int(st().DatamapAt(0, 0))),
-            std::pair(std::string("Load Project"), 9));
-}
-
-TEST_F(MainWindow, ExportToD64WritesTheStartUpProjectToBlankD64InItsFolder) {
-  prompts.answerSave(path("Blank.D64")).answerMsgBox(vbOK);
-  w->action("mnuD64Extract")->trigger();
-  const CommonDialog& dialog = prompts.shown().front().dialog;
-  EXPECT_EQ(dialog.InitDir + "/" + dialog.FileName, path("Blank.D64"));
-  EXPECT_EQ(prompts.last().title, "D64 File Export Complete");
-  EXPECT_EQ(readBytes(path("Blank.D64")).size(), 174848u);
+  EXPECT_TRUE(st().Datamap == filled && readBytes(path("m.map")).size() == 32772);
 }
 
 // The map is 256 x 128 cells, 4096 x 2048 pixels: far larger than the viewport.

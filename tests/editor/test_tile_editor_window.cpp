@@ -40,16 +40,19 @@ class TileEditorWindow : public ShownWindow {
 
 TEST_F(TileEditorWindow, AClickOnTheGridReachesEveryPictureTheMapAndTheSavedFiles) {
   setTile(kTile, {0x81}, 5);
-  st().DatamapAt(0, 0) = st().DatamapAt(200, 100) = kTile;
+  st().DatamapAt(0, 0) = st().DatamapAt(0, 100) = kTile;
   selectTile(kTile);
+  keys(Qt::Key_H);  // the brush's preview, on screen over cell (3, 3) before the edit
+  MoveTo(map(), Cell(3, 3));
+  QApplication::processEvents();
   clickBox(2, 1);
   const int32_t green = color(5);
   EXPECT_EQ(fromQRgb(grid()->grab().toImage().pixel(16 * 2 + 8, 16 + 8)), green);
+  EXPECT_EQ(fromQRgb(OnScreen(map()).pixel(16 * 3 + 5, 16 * 3 + 3)), green);
   EXPECT_EQ(frm().picTileData.pixel(8 * 1 + 2, 8 * 2 + 1), green);
   EXPECT_EQ(frm().picTileView.pixel(16 * 1 + 5, 16 * 2 + 3), green);
-  EXPECT_EQ(frm().picTileSelected.pixel(4, 2), green);
   EXPECT_EQ(frm().picMap.pixel(5, 3), green);
-  EXPECT_EQ(frm().picMap.pixel(16 * 200 + 4, 16 * 100 + 2), green);
+  EXPECT_EQ(frm().picMap.pixel(4, 16 * 100 + 2), green);
   // Any other button clears; only the press acts, never a move or the release.
   clickBox(0, 0, Qt::RightButton);
   clickBox(7, 0, Qt::MiddleButton);
@@ -114,6 +117,9 @@ TEST_F(TileEditorWindow, DeleteTileThenTileUndoRestoresTheTileAndSwapsTheTwoButt
   press("cmdUndo");
   EXPECT_EQ(sheetRows(kTile), (Rows{0x18, 0x3C}));
   EXPECT_TRUE(enabled("cmdClear") && !enabled("cmdUndo"));
+  press("cmdClear");
+  press("cmdMirrorY");  // mirrors the deleted tile, not the one it was
+  EXPECT_EQ(sheetRows(kTile), Rows{});
 }
 
 // A bitmap tileset cannot be edited: not one of the tile controls may take a click.

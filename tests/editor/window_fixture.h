@@ -2,6 +2,7 @@
 #include <QAction>
 #include <QApplication>
 #include <QMouseEvent>
+#include <QScreen>
 #include <QTest>
 #include <memory>
 
@@ -26,12 +27,27 @@ inline void Click(QWidget* v, QPoint p, Qt::KeyboardModifiers mods = Qt::NoModif
   MoveTo(v, p);
   QTest::mouseClick(v, Qt::LeftButton, mods, p);
 }
-inline void Drag(QWidget* v, Qt::MouseButton b, QPoint from, QPoint to) {
+inline void Drag(QWidget* v, Qt::MouseButton b, QPoint from, QPoint to, QPoint via = {-1, -1}) {
   MoveTo(v, from);
   QTest::mousePress(v, b, Qt::NoModifier, from);
+  if (via.x() >= 0) MoveTo(v, via, b);
+  QApplication::processEvents();  // on screen there before it goes on
   MoveTo(v, to, b);
   QTest::mouseRelease(v, b, Qt::NoModifier, to);
 }
+
+// What the screen shows of a view's top-left part (no bar or panel covers it) once the
+// pending repaints are done; fresh: what grab() paints afresh instead.
+inline QImage OnScreen(QWidget* v, bool fresh = false) {
+  QApplication::processEvents();
+  const QRect r = v->rect() & QRect(0, 0, 512, 512);
+  const QPoint at = v->mapTo(v->window(), r.topLeft());
+  const QPixmap shot = fresh ? v->grab(r) : v->screen()->grabWindow(v->window()->winId(), at.x(),
+                                                                    at.y(), r.width(), r.height());
+  return shot.toImage().convertToFormat(QImage::Format_RGB32);
+}
+// No old frame or preview stays on screen where a fresh paint shows none.
+inline bool UpToDate(QWidget* v) { return OnScreen(v) == OnScreen(v, true); }
 
 // The real main window over an empty program folder, shown offscreen and
 // active; every prompt it shows must have been scripted.

@@ -65,10 +65,10 @@ TEST_F(D64ExportCommand, TheStartUpProjectBecomesBlankD64ByteForByte) {
                                                entry({0x00, 0x00, 0x82, 11, 1}, "CMAP.BLANK", 2));
   // The tileset's load address: $7000 while none was read, else the one its .prg file has.
   EXPECT_EQ(bytesAt(image, 25, 0, 2, 2), (Bytes{0x00, 0x70}));
-  writeBytes(path("t.prg"), prgTileset(0x00, 0x30));
+  writeBytes(path("t.prg"), prgTileset(0x01, 0x30));
   LoadTileset(a, path("t.prg"));
   exportTo(path("t.d64"));
-  EXPECT_EQ(bytesAt(readBytes(path("t.d64")), 25, 0, 2, 2), (Bytes{0x00, 0x30}));
+  EXPECT_EQ(bytesAt(readBytes(path("t.d64")), 25, 0, 2, 2), (Bytes{0x01, 0x30}));
 }
 
 TEST_F(D64ExportCommand, EveryEntryHoldsWhatItsSaverWritesAndTheExportChangesNothingElse) {

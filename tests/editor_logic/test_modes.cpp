@@ -4,7 +4,6 @@
 #include "editor/logic/BitmapExport.h"
 #include "editor/logic/DatatypeMode.h"
 #include "editor/logic/MenuState.h"
-#include "editor/logic/SettingsCommand.h"
 #include "editor/logic/Zoom.h"
 #include "logic_fixture.h"
 #include "model/SettingsPath.h"
@@ -35,11 +34,6 @@ class Modes : public MapTest {
 };
 
 }  // namespace
-
-TEST_F(Modes, OptionsSettingsShowsTheSettingsDialog) {
-  mnuSettings_Click(a);
-  EXPECT_EQ(list.settingsDialogs, 1);
-}
 
 TEST_F(Modes, DatatypeModeHasAOneCellCursorAndOffRestoresTheCursorFramesAndMenus) {
   drag(kSheet, 0, 0, 2, 1);  // a 3 x 2 brush: a 48 x 32 cursor

@@ -12,13 +12,11 @@ class RecordingHost : public WindowHost {
   std::vector<std::pair<WindowPlacement, bool>> applied;
   std::function<void()> mapSizeDialog;  // what "the user" does in frmMapSize
   int doEvents = 0;
-  int settingsDialogs = 0;
 
   void DoEvents() override { ++doEvents; }
   void ShowMapSizeDialog() override {
     if (mapSizeDialog) mapSizeDialog();
   }
-  void ShowSettingsDialog() override { ++settingsDialogs; }
   WindowPlacement CurrentPlacement() const override { return current; }
   void ApplyPlacement(const WindowPlacement& p, bool geometryToo) override {
     applied.push_back({p, geometryToo});

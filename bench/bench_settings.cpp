@@ -42,4 +42,10 @@ void BM_Settings_KeysUpToTheLimit(benchmark::State& state) {
 }
 BENCHMARK(BM_Settings_KeysUpToTheLimit)->Unit(benchmark::kMillisecond);
 
+// One start-up path of 15 MiB, which reads cut to 4,095 bytes.
+void BM_Settings_OneFifteenMiBValue(benchmark::State& state) {
+  readSettings(state, "[More]\nMap=/" + std::string(15 << 20, 'm') + "\n");
+}
+BENCHMARK(BM_Settings_OneFifteenMiBValue)->Unit(benchmark::kMillisecond);
+
 }  // namespace

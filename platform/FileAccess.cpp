@@ -40,9 +40,18 @@ bool readAt(int fd, uint8_t* data, size_t n) {
   return true;
 }
 
+std::function<bool(InPlaceStep)>& inPlaceStepHook() {
+  static std::function<bool(InPlaceStep)> hook;
+  return hook;
+}
+
+bool stepAllowed(InPlaceStep step) { return !inPlaceStepHook() || inPlaceStepHook()(step); }
+
 // The file is never cut before the new bytes are all in, and the bytes they
 // overwrite are kept first, so that a write stopped part-way (file-size limit,
-// full disk) can put the old file back as it was.
+// full disk) can put the old file back as it was. A shorter text goes in with
+// line ends up to the old length: killed before the cut, the write leaves the
+// new text and blank lines, never the tail of the old one.
 WriteResult writeInPlace(const std::string& path, const Bytes& bytes) {
   struct Fd {
     int fd;
@@ -54,19 +63,25 @@ WriteResult writeInPlace(const std::string& path, const Bytes& bytes) {
   const Fd file{::open(path.c_str(), O_RDWR | O_NONBLOCK | O_CLOEXEC | O_NOCTTY)};
   const int fd = file.fd;
   struct stat st {};
-  if (fd < 0 || ::fstat(fd, &st) != 0 || !S_ISREG(st.st_mode)) return {};
+  if (fd < 0 || ::fstat(fd, &st) != 0 || !S_ISREG(st.st_mode) ||
+      uint64_t(st.st_size) > kWholeFileLimit)
+    return {};
   const size_t oldSize = size_t(st.st_size);
-  Bytes kept(std::min(oldSize, bytes.size()));
+  Bytes padded = bytes;
+  padded.resize(std::max(bytes.size(), oldSize), uint8_t('\n'));
+  Bytes kept(oldSize);
   if (!readAt(fd, kept.data(), kept.size())) return {};
 
-  const size_t written = writeAt(fd, bytes.data(), bytes.size(), 0);
+  const size_t written = writeAt(fd, padded.data(), padded.size(), 0);
   // Synced before the cut: an error the kernel reports late must still find
   // the old tail in place.
-  if (written == bytes.size() && ::fdatasync(fd) == 0 &&
-      (bytes.size() >= oldSize || ::ftruncate(fd, off_t(bytes.size())) == 0))
+  if (written == padded.size() && stepAllowed(InPlaceStep::Sync) && ::fdatasync(fd) == 0 &&
+      (bytes.size() >= oldSize ||
+       (stepAllowed(InPlaceStep::Cut) && ::ftruncate(fd, off_t(bytes.size())) == 0)))
     return {WriteOutcome::Written};
-  const size_t overwritten = std::min(written, kept.size());
-  const bool restored = writeAt(fd, kept.data(), overwritten, 0) == overwritten &&
+  const size_t overwritten = std::min(written, oldSize);
+  const bool restored = stepAllowed(InPlaceStep::PutBack) &&
+                        writeAt(fd, kept.data(), overwritten, 0) == overwritten &&
                         (written <= oldSize || ::ftruncate(fd, off_t(oldSize)) == 0);
   return {restored ? WriteOutcome::Failed : WriteOutcome::OldFileDamaged};
 }
@@ -131,6 +146,10 @@ std::string damageNote(WriteResult r) {
 WriteResult writeWholeFile(const std::string& path, const Bytes& bytes,
                            bool inPlaceWhenFolderLocked) {
   if (path.empty()) return {};
+  // QSaveFile would put a regular file in place of a pipe or a device node (as
+  // root, of /dev/null itself).
+  struct stat st {};
+  if (::stat(path.c_str(), &st) == 0 && !S_ISREG(st.st_mode)) return {};
   QSaveFile file(QString::fromStdString(path));
   // QSaveFile's own fallback empties the old file before writing it.
   file.setDirectWriteFallback(false);
@@ -144,6 +163,10 @@ WriteResult writeWholeFile(const std::string& path, const Bytes& bytes,
     return {};
   }
   return {file.commit() ? WriteOutcome::Written : WriteOutcome::Failed};
+}
+
+void SetInPlaceStepHookForTesting(std::function<bool(InPlaceStep)> hook) {
+  inPlaceStepHook() = std::move(hook);
 }
 
 bool FileExists(const std::string& path) {

@@ -1,6 +1,7 @@
 #pragma once
 #include <cstddef>
 #include <cstdint>
+#include <functional>
 #include <optional>
 #include <string>
 
@@ -54,11 +55,19 @@ struct WriteResult {
 std::string damageNote(WriteResult r);
 
 // Through QSaveFile, flushed before the commit: the old file stays whole when
-// the write fails. inPlaceWhenFolderLocked: when the folder takes no new file
-// (where the replacement would be made), an existing writable regular file is
-// written over in place; a failure part-way puts its old bytes back.
+// the write fails. Only a regular file (or a link to one) is ever replaced: a
+// pipe, a device or a folder in the path's place is refused and left alone.
+// inPlaceWhenFolderLocked, for text whose blank lines mean nothing: when the
+// folder takes no new file (where the replacement would be made), an existing
+// writable regular file of at most kWholeFileLimit bytes is written over in
+// place; a failure part-way puts its old bytes back.
 WriteResult writeWholeFile(const std::string& path, const Bytes& bytes,
                            bool inPlaceWhenFolderLocked = false);
+
+// The steps of a write in place after the new bytes went in. A test sets a
+// hook that runs before each step and fails it by returning false.
+enum class InPlaceStep { Sync, Cut, PutBack };
+void SetInPlaceStepHookForTesting(std::function<bool(InPlaceStep)> hook);
 
 // True only for an existing regular file (not a folder, not a pipe).
 bool FileExists(const std::string& path);

@@ -47,8 +47,8 @@ uint32_t nameHash(std::string_view s) {
   return h;
 }
 
-uint32_t keyHash(std::string_view section, std::string_view key) {
-  const uint32_t s = nameHash(section);
+uint32_t keyHash(uint32_t sectionHash, std::string_view key) {
+  const uint32_t s = sectionHash;
   return s ^ (nameHash(key) + 0x9E3779B9u + (s << 6) + (s >> 2));
 }
 
@@ -99,6 +99,120 @@ bool validKey(const std::string& k) {
          k[0] != ';' && trimmed(k) == k;
 }
 
+// The start of a text with the blanks around it trimmed, fed in pieces: its
+// first `cap` bytes, whether it goes on past them, and its last character. A
+// run of blanks is held back until a later character shows it is inside.
+class TrimmedHead {
+ public:
+  explicit TrimmedHead(size_t cap) : cap_(cap) {}
+  void add(std::string_view s) {
+    constexpr std::string_view kBlanks = " \t\r\v\f";  // as isBlank
+    if (head_.empty()) s.remove_prefix(std::min(s.find_first_not_of(kBlanks), s.size()));
+    const size_t end = s.find_last_not_of(kBlanks) + 1;  // 0: blanks only
+    if (end > 0) {
+      // Up to its last character that is no blank, the piece is inside the text.
+      if (!longer_) {
+        head_ += held_;
+        head_.append(s.data(), std::min(end, cap_ + 1));
+        if (head_.size() > cap_) longer_ = true, head_.resize(cap_);
+      }
+      held_.clear();
+      last_ = s[end - 1];
+    }
+    if (!longer_)
+      held_.append(s.data() + end, std::min(s.size() - end, cap_ - std::min(held_.size(), cap_)));
+  }
+  const std::string& head() const { return head_; }
+  bool longer() const { return longer_; }
+  char last() const { return last_; }
+  void clear() { head_.clear(), held_.clear(), longer_ = false, last_ = 0; }
+
+ private:
+  size_t cap_;
+  std::string head_, held_;
+  bool longer_ = false;
+  char last_ = 0;
+};
+
+// Rewrites a text fed in pieces as the snapshot's short form (see text_), one
+// line at a time, keeping of a long line no more than its cut value needs; each
+// key line inside a section goes to onKey(hash, section line, key line).
+template <class OnKey>
+class ShortForm {
+ public:
+  ShortForm(std::string& out, OnKey onKey) : out_(out), onKey_(onKey) {}
+  // The first piece holds the text's first three bytes, if it has them.
+  void feed(std::string_view s) {
+    // An editor may have saved the file with a UTF-8 byte order mark.
+    if (!started_ && s.substr(0, 3) == "\xEF\xBB\xBF") s.remove_prefix(3);
+    started_ = true;
+    for (size_t lf; (lf = s.find('\n')) != std::string_view::npos; s.remove_prefix(lf + 1)) {
+      add(s.substr(0, lf));
+      endLine();
+    }
+    add(s);
+  }
+  void finish() { endLine(); }
+
+ private:
+  enum class Phase { Start, Other, Section, SectionEnded, Key, Value };
+
+  void add(std::string_view s) {
+    while (!s.empty()) {
+      switch (phase_) {
+        case Phase::Start: {
+          size_t i = 0;
+          while (i < s.size() && isBlank(s[i])) ++i;
+          if (i == s.size()) return;
+          const char c = s[i];
+          phase_ = c == '[' ? Phase::Section : (c == ';' || c == '=') ? Phase::Other : Phase::Key;
+          s.remove_prefix(phase_ == Phase::Key ? i : i + 1);
+          break;
+        }
+        case Phase::Section:
+        case Phase::Key: {
+          const size_t end = s.find(phase_ == Phase::Key ? '=' : ']');
+          name_.add(s.substr(0, end));
+          if (end == std::string_view::npos) return;
+          phase_ = phase_ == Phase::Key ? Phase::Value : Phase::SectionEnded;
+          s.remove_prefix(end + 1);
+          break;
+        }
+        case Phase::Value: value_.add(s); return;
+        default: return;
+      }
+    }
+  }
+
+  void endLine() {
+    const std::string& name = name_.longer() ? tooLongName_ : name_.head();
+    if (phase_ == Phase::Section || phase_ == Phase::SectionEnded) {
+      inSection_ = true, sectionHash_ = nameHash(name), sectionLine_ = uint32_t(out_.size());
+      out_.append("[").append(name).append("]\n");
+    } else if (phase_ == Phase::Value) {
+      if (inSection_) onKey_(keyHash(sectionHash_, name), sectionLine_, uint32_t(out_.size()));
+      // The value cut as the whole one would be: unquoted first, then cut.
+      const std::string& v = value_.head();
+      const bool quoted =
+          (value_.longer() || v.size() >= 2) && v.front() == '"' && value_.last() == '"';
+      const size_t at = quoted ? 1 : 0;
+      const size_t n = quoted && !value_.longer() ? v.size() - 2 : kIniValueLimit;
+      out_.append(name).append("=\"").append(v, at, n).append("\"\n");
+    }
+    phase_ = Phase::Start;
+    name_.clear();
+    value_.clear();
+  }
+
+  std::string& out_;
+  OnKey onKey_;
+  const std::string tooLongName_ = std::string(kIniValueLimit + 1, '?');
+  bool started_ = false, inSection_ = false;
+  uint32_t sectionHash_ = 0, sectionLine_ = 0;
+  Phase phase_ = Phase::Start;
+  TrimmedHead name_{kIniValueLimit}, value_{kIniValueLimit + 1};  // the value's quote too
+};
+
 std::optional<std::string> readFile(const std::string& path) {
   std::optional<Bytes> bytes = readWholeFile(path, kIniFileLimit);
   if (!bytes) return std::nullopt;
@@ -107,33 +221,38 @@ std::optional<std::string> readFile(const std::string& path) {
 
 }  // namespace
 
-IniSnapshot::IniSnapshot(const std::string& path) : text_(readFile(path)) { index(); }
+// Read a chunk at a time: a file of one long line costs no more than a short one.
+IniSnapshot::IniSnapshot(const std::string& path, size_t chunk) {
+  FileReader file(path);
+  if (!file.isOpen()) return;
+  std::string text;
+  ShortForm form(text, [this](auto... line) { entries_.push_back({line...}); });
+  Bytes piece;
+  for (size_t total = 0;;) {
+    piece.clear();
+    // The first piece holds the byte order mark whole, if there is one.
+    const size_t n = total ? chunk : std::max(chunk, size_t(3));
+    if (!file.read(n, piece) || (total += piece.size()) > kIniFileLimit) return;
+    if (piece.empty()) break;
+    form.feed(std::string_view(reinterpret_cast<const char*>(piece.data()), piece.size()));
+  }
+  form.finish();
+  text_ = std::move(text);
+  index();
+}
 
-IniSnapshot IniSnapshot::fromText(std::string text) {
+IniSnapshot IniSnapshot::fromText(std::string_view text) {
   IniSnapshot s;
-  if (text.size() <= kIniFileLimit) s.text_ = std::move(text);
+  if (text.size() > kIniFileLimit) return s;
+  s.text_.emplace();
+  ShortForm form(*s.text_, [&s](auto... line) { s.entries_.push_back({line...}); });
+  form.feed(text);
+  form.finish();
   s.index();
   return s;
 }
 
 void IniSnapshot::index() {
-  if (!text_) return;
-  const std::string_view text = *text_;
-  bool inSection = false;
-  uint32_t sectionLine = 0;
-  std::string_view section;
-  for (size_t at = 0; at < text.size();) {
-    const LineSpan l = lineAt(text, at);
-    const Parsed p = parseLine(l.in(text), at == 0);
-    if (p.kind == Kind::Section) {
-      inSection = true;
-      section = p.name;
-      sectionLine = uint32_t(at);
-    } else if (p.kind == Kind::Key && inSection) {
-      entries_.push_back({keyHash(section, p.name), sectionLine, uint32_t(at)});
-    }
-    at = l.next;
-  }
   std::sort(entries_.begin(), entries_.end(), [](const Entry& a, const Entry& b) {
     return a.hash != b.hash ? a.hash < b.hash : a.keyLine < b.keyLine;
   });
@@ -141,14 +260,15 @@ void IniSnapshot::index() {
 
 std::optional<std::string> IniSnapshot::find(const std::string& section,
                                              const std::string& key) const {
-  if (!text_) return std::nullopt;
+  if (!text_ || section.size() > kIniValueLimit || key.size() > kIniValueLimit)
+    return std::nullopt;
   const std::string_view text = *text_;
-  const uint32_t h = keyHash(section, key);
+  const uint32_t h = keyHash(nameHash(section), key);
   auto it = std::lower_bound(entries_.begin(), entries_.end(), h,
                              [](const Entry& e, uint32_t v) { return e.hash < v; });
   // Names that merely share the hash are told apart by the lines themselves.
   for (; it != entries_.end() && it->hash == h; ++it) {
-    const Parsed s = parseLine(lineAt(text, it->sectionLine).in(text), it->sectionLine == 0);
+    const Parsed s = parseLine(lineAt(text, it->sectionLine).in(text), false);
     const Parsed k = parseLine(lineAt(text, it->keyLine).in(text), false);
     if (sameName(s.name, section) && sameName(k.name, key)) return unquoted(k.value);
   }
@@ -161,11 +281,11 @@ std::string IniSnapshot::get(const std::string& section, const std::string& key,
 }
 
 bool IniSnapshot::hasSection(const std::string& section) const {
-  if (!text_) return false;
+  if (!text_ || section.size() > kIniValueLimit) return false;
   const std::string_view text = *text_;
   for (size_t at = 0; at < text.size();) {
     const LineSpan l = lineAt(text, at);
-    const Parsed p = parseLine(l.in(text), at == 0);
+    const Parsed p = parseLine(l.in(text), false);
     if (p.kind == Kind::Section && sameName(p.name, section)) return true;
     at = l.next;
   }

@@ -3,6 +3,7 @@
 #include <cstdint>
 #include <optional>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "platform/FileAccess.h"
@@ -13,11 +14,15 @@
 // reads as a missing file and is never written over.
 inline constexpr size_t kIniFileLimit = size_t(16) << 20;
 
+// The longest value a read returns, the longest path the system opens: one
+// long line must not cost the program more than that.
+inline constexpr size_t kIniValueLimit = 4095;
+
 // Read: the value of [section] key, blanks around it trimmed and one pair of
-// enclosing double quotes removed; `def` when the file, section or key is
-// missing; "" for a key present with an empty value. Section and key names
-// match in any letter case; the first match in the file wins. Values are
-// returned whole (no length cut).
+// enclosing double quotes removed, then cut to its first kIniValueLimit bytes;
+// `def` when the file, section or key is missing; "" for a key present with an
+// empty value. Section and key names match in any letter case; the first match
+// in the file wins; a name longer than kIniValueLimit matches none.
 std::string GetPrivateProfileString(const std::string& section, const std::string& key,
                                     const std::string& def, const std::string& path);
 
@@ -28,13 +33,14 @@ std::string GetPrivateProfileString(const std::string& section, const std::strin
 WriteResult WritePrivateProfileString(const std::string& section, const std::string& key,
                                       const std::string& value, const std::string& path);
 
-// A file read and indexed once for many lookups (start-up reads hundreds of
+// A file read once and indexed for many lookups (start-up reads hundreds of
 // keys), with GetPrivateProfileString's answers as of the moment it was read.
 class IniSnapshot {
  public:
-  explicit IniSnapshot(const std::string& path);
+  // The file is read `chunk` bytes at a time; a line may take any number of them.
+  explicit IniSnapshot(const std::string& path, size_t chunk = size_t(64) << 10);
   // The same over a text that is already in memory.
-  static IniSnapshot fromText(std::string text);
+  static IniSnapshot fromText(std::string_view text);
   std::string get(const std::string& section, const std::string& key, const std::string& def) const;
   // Whether the file could be read, and whether it holds [section]: a file
   // that is not of the expected kind reads like one with every key missing.
@@ -47,6 +53,9 @@ class IniSnapshot {
   IniSnapshot() = default;
   void index();
 
+  // Each section and key line of the file in a short form that reads the
+  // same: [name] and name="value", the value already unquoted and cut, an
+  // over-long name as one that nothing asks for; no other line.
   std::optional<std::string> text_;
   // One per key line inside a section, ordered by the hash of the two names
   // in any letter case, then by place in the file (the first match wins).

@@ -29,9 +29,10 @@ void Form_Unload(App& a, bool& cancel) {
     if (st.MsgResult == vbCancel) {
       cancel = true;
     } else if (st.MsgResult == vbYes) {
-      // A save that failed has already said so; closing now would lose the
-      // very map the user asked to keep.
-      if (mnuDatamapSaveAs_Click(a) == SaveResult::Failed) cancel = true;
+      // Unless the map is saved (a failed save has already said so, a
+      // cancelled one asked nothing more), closing now would lose the very
+      // map the user asked to keep.
+      if (mnuDatamapSaveAs_Click(a) != SaveResult::Saved) cancel = true;
     }
   }
 }

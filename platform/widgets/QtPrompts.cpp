@@ -4,14 +4,62 @@
 #include <QDir>
 #include <QFileDialog>
 #include <QFileInfo>
+#include <QGuiApplication>
 #include <QInputDialog>
 #include <QMessageBox>
+#include <QScreen>
+#include <algorithm>
 
 #include "platform/Color.h"
 
 namespace {
 
 QString q(const std::string& s) { return QString::fromStdString(s); }
+
+// The text cut in its middle to `width` pixels, if wider: as many of its
+// characters as fit, half from each end, never half a surrogate pair.
+QString withoutMiddle(const QString& text, const QFontMetrics& fm, int width) {
+  const auto cut = [&](qsizetype n) {
+    qsizetype head = n - n / 2, tail = n / 2;
+    if (head > 0 && text[head - 1].isHighSurrogate()) --head;
+    if (tail > 0 && text[text.size() - tail].isLowSurrogate()) --tail;
+    return text.left(head) + "..." + text.right(tail);
+  };
+  if (fm.horizontalAdvance(text) <= width) return text;
+  qsizetype fits = 0, over = text.size();
+  while (over - fits > 1) {
+    const qsizetype n = (fits + over) / 2;
+    (fm.horizontalAdvance(cut(n)) <= width ? fits : over) = n;
+  }
+  return cut(fits);
+}
+
+// A message may name a path of thousands of characters, or a file name with
+// line breaks; left whole, the box would grow past the screen or cut the text
+// off. QMessageBox wraps at half the screen (at most 500 pixels) and widens for
+// a long word up to the screen (at most 1000 pixels where it is wider than
+// 1024), its icon and margins taking some 100. So a word wider than the widest
+// box loses its middle; the text gets half the screen's height, and each line an
+// equal share of it at the narrowest wrap, a quarter left for early wraps; lines
+// past one row each give way to "..." in the middle.
+QString fittedToScreen(const QString& text, const QFontMetrics& fm, const QSize& screen) {
+  QStringList lines = text.split('\n');
+  const qsizetype rows = std::max(3, screen.height() / 2 / fm.lineSpacing());
+  if (lines.size() > rows) {
+    const qsizetype keep = (rows - 1) / 2;
+    lines = lines.first(keep) + QStringList{"..."} + lines.last(keep);
+  }
+  const int widest = screen.width() <= 1024 ? screen.width() : std::min(screen.width() - 480, 1000);
+  const int wordWidth = std::max(100, widest - 100);
+  const int rowWidth = std::max(100, std::min(screen.width() / 2, 500) - 100);
+  const int lineWidth = std::max(wordWidth, int(rows / lines.size()) * rowWidth * 3 / 4);
+  for (QString& line : lines) {
+    QStringList words = line.split(' ');
+    for (QString& word : words) word = withoutMiddle(word, fm, wordWidth);
+    line = withoutMiddle(words.join(' '), fm, lineWidth);
+  }
+  return lines.join('\n');
+}
 
 }  // namespace
 
@@ -23,7 +71,8 @@ int QtPrompts::MsgBox(const std::string& text, int style, const std::string& tit
   prepare();
   QMessageBox box(parent_);
   box.setWindowTitle(q(title));
-  box.setText(q(text));
+  const QScreen* screen = parent_ ? parent_->screen() : QGuiApplication::primaryScreen();
+  box.setText(fittedToScreen(q(text), box.fontMetrics(), screen->availableGeometry().size()));
   if (style & vbInformation)
     box.setIcon(QMessageBox::Information);
   else if (style & vbCritical)

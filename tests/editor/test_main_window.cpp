@@ -52,10 +52,11 @@ TEST_F(MainWindow, RecentItemsShowTheirPathsAmpersandsToo) {
 TEST_F(MainWindow, EveryShortcutAndMenuItemRunsItsOwnCommand) {
   st().AskSave = true;
   const auto ok = [](ModalForm& f) { dynamic_cast<frmMapSize&>(f).cmdOK_Click(); };
-  // In the rows' order: every prompt cancelled but the size dialog, and the second exit.
+  // In the rows' order: every prompt cancelled but the size dialog, a Yes and the last exit.
   prompts.answerOpen("").answerModal(ok).answerOpen("").answerSave("").answerSave("");
   prompts.answerModal(ok).answerMsgBox(vbCancel).answerOpen("").answerSave("").answerInput("");
-  prompts.answerSave("").answerSave("").answerMsgBox(vbCancel).answerMsgBox(vbNo);
+  prompts.answerSave("").answerSave("").answerMsgBox(vbCancel).answerMsgBox(vbYes).answerSave("");
+  prompts.answerMsgBox(vbNo);
   const std::pair<const char*, std::string> rows[] = {
       {"mnuZoom25", " - [Zoom 25%]"}, {"mnuZoom50", " - [Zoom 50%]"},
       {"mnuZoom75", " - [Zoom 75%]"}, {"Ctrl+M", ""}, {"mnuZoom100", " "},  // File shut, zoomed
@@ -65,7 +66,8 @@ TEST_F(MainWindow, EveryShortcutAndMenuItemRunsItsOwnCommand) {
       {"Ctrl+B", "Save Image File"}, {"mnuProjectNew", "Enter Mosaicwright Project Name"},
       {"mnuProjectSave", "Save Project"}, {"mnuD64Extract", "Export To D64"},
       {"Ctrl+D", " datatypes"}, {"Ctrl+D", ""}, {"Ctrl+I", " identify"}, {"Ctrl+I", ""},
-      {"Ctrl+Q", "Do you want to save your datamap before exiting?"},  // Cancel, then No
+      {"Ctrl+Q", "Do you want to save your datamap before exiting?"},  // Cancel
+      {"Ctrl+Q", "Do you want to save your datamap before exiting? untied"},  // Yes, Cancel
       {"Ctrl+Q", "Do you want to save your datamap before exiting? closed"}};
   for (const auto& [trigger, effect] : rows) {
     st().DatamapHasFile = true;  // Save As unties it

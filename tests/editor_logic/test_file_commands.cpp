@@ -86,25 +86,30 @@ TEST_F(FileCommands, EveryFailedWriteSaysSoUnderItsTitleAndKeepsTheOldFileAndEve
       {mnuProjectSaveAs_Click, "mwj", "Project Save Error", "Project", 0},
   };
   for (const auto& [command, ext, title, kind, limitBytes] : rows)
-    for (const bool diskFull : {true, false}) {
-      if (diskFull && !limitBytes) continue;
+    for (const int node : {0, S_IFDIR, S_IFIFO, S_IFCHR}) {
+      if (!node && !limitBytes) continue;
       const std::string old = path("old." + ext);
-      writeBytes(old, {9, 8, 7});
-      // Over the old file on a full disk, or into the old file as if it were a folder.
-      const std::string target = diskFull ? old : old + "/new." + ext;
+      unlink(old.c_str());
+      // Over the old file on a full disk, into it as a folder, over a pipe or a device node.
+      const bool special = node == S_IFIFO || node == S_IFCHR;
+      if (special && mknod(old.c_str(), node | 0600, 0x103) != 0) continue;  // /dev/null's 1, 3
+      if (!special) writeBytes(old, {9, 8, 7});
+      const std::string target = node == S_IFDIR ? old + "/new." + ext : old;
       prompts.clearShown();
       prompts.answerSave(target).answerMsgBox(vbOK);
       const auto before = everything(a);
       {
         std::optional<FileSizeLimit> limit;
-        if (diskFull) limit.emplace(limitBytes);
+        if (!node) limit.emplace(limitBytes);
         command(a);
       }
       ASSERT_EQ(prompts.shown().size(), 2u) << target;  // the dialog and the failure, no more
       EXPECT_EQ(prompts.lastMessage(),
                 title + " | Cannot write " + kind + " file (" + target + ")!");
       EXPECT_EQ(prompts.last().style, vbCritical) << target;
-      EXPECT_EQ(readBytes(old), (Bytes{9, 8, 7})) << target;
+      struct stat now {};
+      if (special) EXPECT_TRUE(lstat(old.c_str(), &now) == 0 && int(now.st_mode & S_IFMT) == node);
+      else EXPECT_EQ(readBytes(old), (Bytes{9, 8, 7})) << target;
       EXPECT_TRUE(everything(a) == before) << target;
     }
   prompts.answerSave(path("tiles.txt")).answerMsgBox(vbOK);  // a name of no tileset form
@@ -166,12 +171,14 @@ TEST_F(FileCommands, ARecentEntryWhoseFileIsGoneIsReportedAndStays) {
   EXPECT_EQ(a.st.DatamapMRU[1], path("gone.map"));
 }
 
-TEST_F(FileCommands, ExitWithYesWhoseSaveFailsKeepsTheWindowOpen) {
+TEST_F(FileCommands, ExitWithYesWhoseSaveFailsOrIsCancelledKeepsTheWindowOpen) {
   a.st.AskSave = true;
   prompts.answerMsgBox(vbYes).answerSave(path("no/out.map")).answerMsgBox(vbOK);
-  bool cancel = false;
-  Form_Unload(a, cancel);
-  EXPECT_TRUE(cancel);
+  prompts.answerMsgBox(vbYes).answerSave("");
+  bool failed = false, cancelled = false;
+  Form_Unload(a, failed);
+  Form_Unload(a, cancelled);
+  EXPECT_TRUE(failed && cancelled);
   EXPECT_EQ(prompts.shown()[0].text, "Do you want to save your datamap before exiting?");
-  EXPECT_EQ(prompts.last().title, "Datamap Save Error");
+  EXPECT_EQ(prompts.shown()[2].title, "Datamap Save Error");
 }

@@ -164,23 +164,23 @@ TEST_F(Project, AMemberItsLoaderRefusesKeepsItsFileAndTheNextSaveLeavesTheRefuse
             projectText(path("m.map"), path("d.prg"), path("t.prg"), path("c.prg")));
 }
 
-// A project file its folder keeps from being replaced is written in place; a
-// write stopped part-way must leave it as it was, its own sections included.
-TEST_F(Project, AProjectFileWhoseWriteInPlaceFailsPartWayComesBackAsItWas) {
+// A project file its folder keeps from being replaced is written in place; when
+// a write fails part-way and the old bytes cannot be put back, the message says so.
+TEST_F(Project, AProjectFileWrittenInPlaceThatCannotBePutBackAfterAFailureSaysItMayBeDamaged) {
   mkdir("locked");
-  const std::string project = path("locked/p.mwj"), mine(300, 'x');
-  const std::string old = projectText("/m.map", "/d.prg", "/t.prg", "/c.prg") + "[Mine]\n" + mine;
-  writeText(project, old);
+  const std::string project = path("locked/p.mwj");
+  writeText(project, projectText("/m.map", "/d.prg", "/t.prg", "/c.prg"));
   std::tie(a.st.ProjectName, a.st.ProjectPath, a.st.ProjectHasFile) =
       std::tuple("p.mwj", project, true);
   for (int member = 0; member < 4; ++member) prompts.answerSave("");  // every member untied
   prompts.answerMsgBox(vbOK);
+  SetInPlaceStepHookForTesting([](InPlaceStep) { return false; });  // every step after the write
   {
     LockedFolder locked(path("locked"));
-    FileSizeLimit limit(100);
     EXPECT_EQ(mnuProjectSave_Click(a), SaveResult::Failed);
   }
+  SetInPlaceStepHookForTesting(nullptr);
   EXPECT_EQ(prompts.lastMessage(),
-            "Project Save Error | Cannot write Project file (" + project + ")!");
-  EXPECT_EQ(readText(project), old);
+            "Project Save Error | Cannot write Project file (" + project +
+                ")!\nThe old file could not be put back as it was and may be damaged.");
 }

@@ -13,10 +13,10 @@ TEST(WholeFileRead, AFileOfExactlyTheLimitIsReadAndOneByteMoreIsRefused) {
   EXPECT_EQ(readWholeFile(file, 2), std::nullopt);
 }
 
-// A settings or project file whose folder takes no new files is written in
-// place; a write stopped part-way by a file-size limit must leave the old file
-// as it was, whether the new text is shorter or longer.
-TEST(WholeFileWrite, InPlaceAFailurePartWayLeavesTheOldFileAndASuccessItsNewLength) {
+// A settings or project file whose folder takes no new files is written in place; a write
+// stopped part-way must leave the old file as it was, whether the new text is shorter or
+// longer. A shorter one is padded with line ends up to the cut: nothing of the old is left.
+TEST(WholeFileWrite, InPlaceAFailurePartWayLeavesTheOldFileAndEveryLaterStepTheNewText) {
   QTemporaryDir dir;
   const std::string file = dir.filePath("old.mwj").toStdString();
   Bytes old(200);
@@ -25,16 +25,22 @@ TEST(WholeFileWrite, InPlaceAFailurePartWayLeavesTheOldFileAndASuccessItsNewLeng
        {std::pair<size_t, rlim_t>{100, 50}, {300, 250}, {100, 0}, {300, 0}}) {
     writeBytes(file, old);
     const Bytes bytes(length, 0xAB);
+    Bytes padded = bytes;
+    padded.resize(std::max<size_t>(length, 200), '\n');
+    std::vector<Bytes> seen;  // the file as each step after the write finds it
+    SetInPlaceStepHookForTesting([&](auto) { return seen.push_back(readBytes(file)), true; });
     LockedFolder locked(dir.path().toStdString());
     std::optional<FileSizeLimit> cap;
     if (limit) cap.emplace(limit);
     EXPECT_EQ(bool(writeWholeFile(file, bytes, true)), !limit) << length;
+    SetInPlaceStepHookForTesting(nullptr);
     EXPECT_EQ(readBytes(file), limit ? old : bytes) << length << " bytes, limit " << limit;
+    EXPECT_TRUE(limit || seen == std::vector<Bytes>(length < 200 ? 2 : 1, padded)) << length;
   }
   ASSERT_TRUE(writeSparse(file, uint64_t(1) << 30));
   LockedFolder locked(dir.path().toStdString());
   EXPECT_FALSE(writeWholeFile(file, {7}));  // in place only where the caller allows it
   const uint64_t readBefore = bytesReadSoFar();
-  EXPECT_TRUE(writeWholeFile(file, {7}, true));
-  EXPECT_LT(bytesReadSoFar() - readBefore, 4096u) << "keeps only the bytes it overwrites";
+  EXPECT_FALSE(writeWholeFile(file, {7}, true));  // far longer than any file of ours
+  EXPECT_LT(bytesReadSoFar() - readBefore, 4096u) << "refused before it is read";
 }

@@ -2,7 +2,8 @@
 // before main builds the window from its argument, and checks in main's event loop that the
 // window "loads" or "ignores" the project PATH names (PATH loads|ignores), that a datamap Save
 // past the driver's file-size limit fails with its message (limit), where the settings live
-// (per-user, xdg, portable), and there what Help and the status bar's link panel open.
+// (per-user, xdg, portable), and there what Help and the status bar's link panel open; a
+// project value of 15 MiB (PATH long) or a start-up datamap of 10 MiB in the settings (long).
 #include <QAction>
 #include <QApplication>
 #include <QDesktopServices>
@@ -11,6 +12,7 @@
 #include <QMessageBox>
 #include <QMouseEvent>
 #include <QPushButton>
+#include <QScreen>
 #include <QTemporaryDir>
 #include <QThread>
 #include <QTimer>
@@ -51,6 +53,8 @@ void answerMessage(QString* seen) {
   box->button(QMessageBox::Ok)->click();
 }
 
+QString startUpBox;  // the box the start-up showed, as "title | text"
+
 void checkTheWindow() {
   // A project load lets events run inside the window's constructor already.
   if (QThread::currentThread()->loopLevel() == 0) return QTimer::singleShot(0, checkTheWindow);
@@ -82,6 +86,12 @@ void checkTheWindow() {
            "the save says it failed");
     QFile f(old);
     expect(f.open(QIODevice::ReadOnly) && f.readAll() == "old", "the old file is as it was");
+  } else if (mode == "long") {  // PATH long: the project's datamap; long: the settings' one
+    const QString c = args.size() > 2 ? "a" : "b", cut = "/" + c.repeated(4094);
+    expect((args.size() > 2 ? st.DatamapPath : st.StartupDatamap) == cut.toStdString() &&
+               startUpBox.contains("Datamap file (/" + c) && startUpBox.contains(c + "..." + c) &&
+               startUpBox.endsWith(") NOT FOUND!"),
+           "the value is cut to 4,095 bytes, and the box names it without its middle");
   } else {
     const bool portable = mode == "portable";
     const QString perUser = home + (mode == "xdg" ? "/cfg" : "/.config") + "/Mosaicwright";
@@ -106,12 +116,22 @@ void checkTheWindow() {
   QCoreApplication::exit(0);
 }
 
+// A long value must neither freeze the start-up nor give its box more than the screen.
+void answerStartUpBox() {
+  auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+  if (!box) return QTimer::singleShot(0, answerStartUpBox);
+  const QSize screen = box->screen()->availableGeometry().size();
+  expect(screen.expandedTo(box->size()) == screen, "the box fits the screen");
+  answerMessage(&startUpBox);
+  QTimer::singleShot(0, checkTheWindow);
+}
+
 void beforeMain() {
   const QStringList args = QCoreApplication::arguments();
   expect(folder.isValid() && args.size() >= 2,
          "usage: test_main_argument PATH loads|ignores, or limit|per-user|xdg|portable");
-  const QString dir = folder.path();
-  QTimer::singleShot(0, checkTheWindow);
+  const QString dir = folder.path(), mode = args.value(2, args[1]);
+  QTimer::singleShot(0, mode == "long" ? answerStartUpBox : checkTheWindow);
   if (args[1] == "per-user" || args[1] == "xdg" || args[1] == "portable") {
     qputenv("HOME", dir.toUtf8());
     // A relative XDG_CONFIG_HOME counts as unset.
@@ -120,6 +140,8 @@ void beforeMain() {
   }
   SetAppPathForTesting(dir.toStdString());
   if (args[1] == "limit") return;
+  if (args[1] == "long")
+    return write(dir + "/Mosaicwright.ini", "[Files]\nMap=/" + QByteArray(10 << 20, 'b'));
   QDir::setCurrent(dir);  // where a relative argument is taken from
   // A 40 x 25 map of tile 1 with tile 0 at (1, 0); tile 1 has all its pixels
   // set and colour 2 (116, 67, 53), tile 0 none.
@@ -131,6 +153,7 @@ void beforeMain() {
   write(dir + "/c.prg", colours);
   write(args[1], ("[Files]\nMWRT=" + dir + "/m.map\nTILE=" + dir + "/t.chr\nCMAP=" + dir +
                   "/c.prg\n").toUtf8());
+  if (mode == "long") write(args[1], "[Files]\nMWRT=/" + QByteArray(15 << 20, 'a') + "\n");
 }
 
 }  // namespace

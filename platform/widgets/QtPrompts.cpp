@@ -71,6 +71,8 @@ int QtPrompts::MsgBox(const std::string& text, int style, const std::string& tit
   prepare();
   QMessageBox box(parent_);
   box.setWindowTitle(q(title));
+  // A file name may hold "<b>" or "&amp;": it is shown as it is, never as markup.
+  box.setTextFormat(Qt::PlainText);
   const QScreen* screen = parent_ ? parent_->screen() : QGuiApplication::primaryScreen();
   box.setText(fittedToScreen(q(text), box.fontMetrics(), screen->availableGeometry().size()));
   if (style & vbInformation)

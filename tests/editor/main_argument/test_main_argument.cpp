@@ -50,6 +50,7 @@ void answerMessage(QString* seen) {
   auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
   if (!box) return QTimer::singleShot(0, [seen] { answerMessage(seen); });
   *seen = box->windowTitle() + " | " + box->text();
+  expect(box->textFormat() == Qt::PlainText, "a file name in a message never reads as markup");
   box->button(QMessageBox::Ok)->click();
 }
 

@@ -70,13 +70,6 @@ std::vector<T> operator+(std::vector<T> a, const std::vector<T>& b) {
 }
 
 using Listed = std::tuple<int, std::string, std::string>;  // blocks, name, type
-// How cc1541 lists the eight art entries: it shows $C0 as "@", $DD as "]",
-// $AB and $B3 as "." and swaps the case of letters.
-inline const std::vector<Listed> kListedArt = {
-    {0, "U@@@@@@@@@@@@@@I", "del"}, {0, "] mosaicwright ]", "del"}, {0, "]exported files]", "del"},
-    {0, ".@@@@@@@@@@@@@@.", "del"}, {0, "BX by tamblix XB", "del"}, {0, "] ostrel forge ]", "del"},
-    {0, "] c64 tile maps]", "del"}, {0, "J@@@@@@@@@@@@@@K", "del"},
-};
 
 // A tool's output on a private copy of the image (cc1541 opens it for writing),
 // nothing when it fails or reports an error. A tool not installed fails the test.

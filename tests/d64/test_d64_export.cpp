@@ -1,5 +1,4 @@
 #include "d64/D64Image.h"
-#include "d64/DirectoryArt.h"
 #include "d64_support.h"
 
 using namespace d64test;
@@ -37,17 +36,18 @@ Bytes writeChecked(const std::vector<D64Source>& sources, std::string diskName,
 }  // namespace
 
 TEST(D64Export, BlockCountsFollowTheFileSizeAndTheDirectoryFillsTrack18) {
-  // Sizes and blocks (extracted byte-identical, so each last block ends where it must); the
-  // art entries have 0 bytes, and files of one byte fill the directory's 144 entries.
+  // Sizes and blocks (extracted byte-identical, so each last block ends where it must); files
+  // of one byte fill the directory's 144 entries.
   const std::pair<size_t, int> rows[] = {{1, 1}, {254, 1}, {255, 2}, {508, 2}, {509, 3}};
-  std::vector<D64Source> sources = D64DirectoryArtSources();
-  std::vector<Listed> listed = kListedArt;
-  for (size_t i = 0; i < 136; ++i) {
-    sources.push_back(program("s" + std::to_string(i) + ".prg",
+  std::vector<D64Source> sources;
+  std::vector<Listed> listed;
+  for (size_t i = 0; i < 144; ++i) {
+    sources.push_back(program("az" + std::to_string(i) + ".prg",
                               patterned(i < 5 ? rows[i].first : 1)));
-    listed.push_back({i < 5 ? rows[i].second : 1, "s" + std::to_string(i), "prg"});
+    listed.push_back({i < 5 ? rows[i].second : 1, "az" + std::to_string(i), "prg"});
   }
-  const Bytes image = writeChecked(sources, "SIZES", listed, 664 - 140);
+  const Bytes image = writeChecked(sources, "SIZES", listed, 664 - 148);
+  EXPECT_EQ(bytesAt(image, 18, 1, 5, 4), (Bytes{'A', 'Z', '0', 0xA0}));  // upper-case PETSCII
   std::vector<TS> directory;
   for (int s : {1, 4, 7, 10, 13, 16, 2, 5, 8, 11, 14, 17, 3, 6, 9, 12, 15, 18})
     directory.push_back({18, s});

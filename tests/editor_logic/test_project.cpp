@@ -1,3 +1,4 @@
+#include "editor/logic/DatamapCommands.h"
 #include "editor/logic/ProjectCommands.h"
 #include "editor/logic/ProjectFile.h"
 #include "logic_fixture.h"
@@ -74,10 +75,12 @@ TEST_F(Project, RefusalsChangeNoIdentity) {
   mnuProjectSave_Click(a);
   writeText(path("notes.mwj"), "[Other]\nMWRT=" + path("x.map") + "\n");
   a.st.ProjectMRU[3] = path("gone.mwj");
+  a.st.DatamapMRU[1] = path("g");
   const std::string load = "Project Load Error | ", name = "Mosaicwright Project Name | ";
   using Case = std::tuple<std::string, std::string, std::string>;  // prompt, answer, message
   const Case cases[] = {
       {"Recent", "", load + "Project file [" + path("gone.mwj") + "] does not exist!"},
+      {"RecentMap", "", "Datamap Load Error | Datamap file [" + path("g") + "] does not exist!"},
       {"Open", folder.dir(), load + "Project file [" + folder.dir() + "] does not exist!"},
       {"Open", path("notes.mwj"), load + "Invalid Project File (" + path("notes.mwj") + ")!"},
       {"InputBox", "../up", name + "Invalid Project Name (../up)!"},
@@ -89,6 +92,7 @@ TEST_F(Project, RefusalsChangeNoIdentity) {
     if (prompt == "InputBox") prompts.answerInput(answer);
     prompts.answerMsgBox(vbOK);
     if (prompt == "Recent") mnuMWJMRU_Click(a, 3);
+    if (prompt == "RecentMap") mnuMWRTMRU_Click(a, 1);
     if (prompt == "Open") mnuProjectLoad_Click(a);
     if (prompt == "InputBox") mnuProjectNew_Click(a);
     EXPECT_EQ(prompts.lastMessage(), message);

@@ -115,7 +115,8 @@ TEST_F(Project, AFileWithWindowsLineEndsAndUpperCaseKeysLoadsAndReportsMissingMe
                                        ") NOT FOUND!\nTileset file (" + path("gone.tile") +
                                        ") NOT FOUND!");
   EXPECT_EQ(a.st.ColormapPath, path("k.prg"));  // no CR left on the value
-  EXPECT_TRUE(a.st.DatamapHasFile && a.st.ColormapHasFile && a.st.ProjectHasFile);
+  EXPECT_TRUE(a.st.DatamapHasFile && a.st.ColormapHasFile && a.st.ProjectHasFile &&
+              a.st.ProjectMRU[0] == path("level.mwj"));
   EXPECT_EQ(std::tuple(a.st.MapWidth, a.st.Colormap[2]), std::tuple(int16_t(40), uint8_t(5)));
   // A missing member keeps its data and label, and takes the name the file gives it.
   EXPECT_EQ(a.st.DatatypeMap[5], 9);

@@ -48,7 +48,7 @@ TEST_F(Project, NewThenSaveAsksForEveryFileInOrderAndLaterSavesAskOnlyForTheProj
             "; mine\r\n[Files]\r\nTILE=" + path("t.prg") + "\r\nExtra=1\r\nMWRT=" + path("m.map") +
                 "\r\nTYPE=" + path("y.prg") + "\r\nCMAP=" + path("c.prg") +
                 "\r\n\r\n[More]\r\nx=y\r\n");
-  EXPECT_EQ(std::tuple(a.st.ProjectPath, a.frm.lblMapName.tooltip, a.st.ProjectMRU[1]),
+  EXPECT_EQ(std::tuple(a.frm.lblProject.tooltip, a.frm.lblMapName.tooltip, a.st.ProjectMRU[1]),
             std::tuple(path("second.mwj"), path("m.map"), path("Level1.mwj")));
 }
 

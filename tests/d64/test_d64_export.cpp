@@ -42,11 +42,12 @@ TEST(D64Export, BlockCountsFollowTheFileSizeAndTheDirectoryFillsTrack18) {
   std::vector<D64Source> sources;
   std::vector<Listed> listed;
   for (size_t i = 0; i < 144; ++i) {
-    sources.push_back(program("s" + std::to_string(i) + ".prg",
+    sources.push_back(program("az" + std::to_string(i) + ".prg",
                               patterned(i < 5 ? rows[i].first : 1)));
-    listed.push_back({i < 5 ? rows[i].second : 1, "s" + std::to_string(i), "prg"});
+    listed.push_back({i < 5 ? rows[i].second : 1, "az" + std::to_string(i), "prg"});
   }
   const Bytes image = writeChecked(sources, "SIZES", listed, 664 - 148);
+  EXPECT_EQ(bytesAt(image, 18, 1, 5, 4), (Bytes{'A', 'Z', '0', 0xA0}));  // upper-case PETSCII
   std::vector<TS> directory;
   for (int s : {1, 4, 7, 10, 13, 16, 2, 5, 8, 11, 14, 17, 3, 6, 9, 12, 15, 18})
     directory.push_back({18, s});

@@ -13,6 +13,7 @@ int main(int argc, char** argv) {
   screens.flush();
   qputenv("QT_QPA_PLATFORM", "offscreen:configfile=" + screens.fileName().toLocal8Bit());
   QApplication app(argc, argv);
+  QApplication::setAttribute(Qt::AA_DontUseNativeDialogs);  // tests drive Qt's own dialogs
   ::testing::InitGoogleTest(&argc, argv);
   return RUN_ALL_TESTS();
 }

@@ -156,12 +156,13 @@ TEST_F(Dialogs, OptionsSettingsOpensUserSettingsWhereAltSSavesEvenUnchangedAndRe
   EXPECT_EQ(sheet()->grab().toImage().pixelColor(16 * 5 + 8, 0), QColor(0, 128, 255));
 }
 
-TEST_F(Dialogs, CtrlRPutsBackASizeOutOfRangeAndOkResizesTheMapRoundedAfterTakingOneOff) {
+TEST_F(Dialogs, CtrlRFollowsTheSliderRestoresABadSizeAndOkResizesRoundedAfterTakingOneOff) {
   prompts.answerModal([](ModalForm& form) {
     auto& dlg = dynamic_cast<frmMapSize&>(form);
+    QTest::keyClick(dlg.sldWidth(), Qt::Key_Left);  // the box follows the slider's every step
     dlg.txtHeight()->setText("129");
-    EXPECT_EQ(dlg.txtHeight()->selectedText() + " " + dlg.lblError()->text(),
-              "128 Invalid Height (1-128)!");
+    EXPECT_EQ(dlg.txtWidth()->text() + " " + dlg.txtHeight()->selectedText() + " " +
+                  dlg.lblError()->text(), "255 128 Invalid Height (1-128)!");
     dlg.txtWidth()->setText("13.5");
     dlg.cmdOK()->click();
   });
@@ -220,9 +221,9 @@ TEST(CreditsBox, APressOnTheBackgroundClosesAtOnceAndClicksElsewhereOnRelease) {
 }
 
 TEST(FileDialogFilters, EachPairBecomesOneQtFilterListingUpperCaseToo) {
-  EXPECT_EQ(QtPrompts::qtFilters("Datamap (*.map;*.prg)|*.map;*.prg"),
-            QStringList{"Datamap (*.map *.MAP *.prg *.PRG)"});
-  EXPECT_EQ(QtPrompts::qtFilters("Bitmaps (*.bmp)|*.bmp|All Files (*.*)|*.*|"),
-            (QStringList{"Bitmaps (*.bmp *.BMP)", "All Files (*.*)"}));
-  EXPECT_EQ(QtPrompts::qtFilters("Project (.mwj)|*.mwj"), QStringList{"Project (*.mwj *.MWJ)"});
+  const std::pair<std::string, QStringList> rows[] = {
+      {"Datamap (*.map;*.prg)|*.map;*.prg", {"Datamap (*.map *.MAP *.prg *.PRG)"}},
+      {"Bitmaps (*.bmp)|*.bmp|All Files (*.*)|*.*|", {"Bitmaps (*.bmp *.BMP)", "All Files (*.*)"}},
+      {"Project (.mwj)|*.mwj", {"Project (*.mwj *.MWJ)"}}};
+  for (const auto& [filter, qt] : rows) EXPECT_EQ(QtPrompts::qtFilters(filter), qt) << filter;
 }

@@ -46,8 +46,8 @@ inline Bytes prgTileset(uint8_t lo, uint8_t hi) {
 class Started : public AppTest {
  protected:
   Started() { startUp(); }
-  void open() {  // a 40 x 25 map, cell i holding i mod 251
-    Bytes map{0x00, 0x40, 40, 25};
+  void open() {  // a 40 x 25 map loading at $4010, cell i holding i mod 251
+    Bytes map{0x10, 0x40, 40, 25};
     for (int i = 0; i < 32768; ++i) map.push_back(uint8_t(i % 251));
     for (auto [name, bytes, load] : {std::tuple{"t.prg", prgTileset(0x00, 0x30), &LoadTileset},
                                      {"m.map", map, LoadDatamap},

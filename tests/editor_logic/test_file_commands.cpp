@@ -126,49 +126,61 @@ TEST_F(FileCommands, SaveAsksForAFileOnlyWhenTheDocumentIsUntiedOrHasNoPath) {
   EXPECT_EQ(mnuDatamapSave_Click(a), SaveResult::Saved);  // tied: no dialog
   EXPECT_EQ(readBytes(path("world.map")), padded({0x00, 0x00, 0xFF, 0x7F, 0x11}, 32772, 0));
   EXPECT_EQ(a.st.DatamapMRU[0], "");  // only a save through the dialog enters the list
-  tie(kDatatype, "tags.prg");         // an export is no save of the document
-  prompts.answerSave(path("out.prg"));
-  mnuDatatypeExport_Click(a);
-  EXPECT_EQ(a.st.DatatypePath + a.st.DatatypeMRU[0] + a.st.DatamapMRU[0], path("tags.prg"));
   // Save As then Cancel writes nothing and unties: the next Save asks again.
   prompts.answerSave("").answerSave("");
   EXPECT_EQ(mnuDatamapSaveAs_Click(a), SaveResult::Cancelled);
   EXPECT_EQ(mnuDatamapSave_Click(a), SaveResult::Cancelled);
   EXPECT_EQ(readBytes(path("world.map"))[4], 0x11);
   // Tied but without a path, a document is saved through the dialog too.
-  a.st.DatatypePath = "";
+  std::tie(a.st.DatatypePath, a.st.DatatypeHasFile) = std::tuple("", true);
   prompts.answerSave(path("tags.prg"));
   EXPECT_EQ(mnuDatatypeSave_Click(a), SaveResult::Saved);
   EXPECT_EQ(readBytes(path("tags.prg")).size(), 32768u);
 }
 
-TEST_F(FileCommands, ResizingToFortyAndBackKeepsEveryCellAndClearAsksFirst) {
-  a.st.DatamapAt(39, 24) = 1;
-  a.st.DatamapAt(200, 100) = 2;
-  for (int width : {40, 256}) {
-    host.mapSizeDialog = [&] {  // the user enters the width and presses OK
-      a.st.MapWidth = int16_t(width);
-      a.st.MsgResult = 1;
-    };
-    mnuDatamapResize_Click(a);
-    EXPECT_EQ(a.frm.picMap.width(), 16 * width);
+TEST_F(FileCommands, ResizeKeepsTheCellsAndClearNewPaletteAndExportsChangeOnlyWhatIsTheirs) {
+  writeText(path("p.ini"), "[ColorPalette]\nColor6=1,2,3\n");  // the colour of every tile
+  host.mapSizeDialog = [&] {  // the user enters 30 x 20 and presses OK
+    std::tie(a.st.MapWidth, a.st.MapHeight, a.st.MsgResult) = std::tuple(30, 20, 1);
+  };
+  const auto palette = [&](App&) { prompts.answerOpen(path("p.ini")); mnuLoadPalette_Click(a); };
+  const auto exportTags = [&](App&) { prompts.answerSave(path("x")); mnuDatatypeExport_Click(a); };
+  // command, what it asks to clear first, the kind it unties, its blank name, what it
+  // changes (1 the cells, 2 the tags, 4 the colours, 8 the map's size)
+  const std::tuple<std::function<void(App&)>, S, int, S, int> rows[] = {
+      {mnuDatamapResize_Click, "", kProject, "", 8},
+      {mnuDatamapClear_Click, "Datamap", kProject, "", 1},
+      {mnuDatamapNew_Click, "", kDatamap, "MWRT.Blank.prg", 1 | 8},
+      {mnuCMapNew_Click, "Colormap", kColormap, "CMAP.Blank.prg", 4},
+      {mnuDatatypeNew_Click, "Datatype", kDatatype, "TYPE.Blank.prg", 2},
+      {exportTags, "", kProject, "", 0},  // an export is no save: it asks even when tied
+      {palette, "", kProject, "", 0}};
+  for (const auto& [command, asks, kind, blank, changes] : rows) {
+    open();  // a 40 x 25 map, the cells outside it set too
+    const auto before = everything(a);
+    if (!asks.empty()) {  // No first, which changes nothing
+      prompts.answerMsgBox(vbNo).answerMsgBox(vbYes);
+      command(a);
+      EXPECT_EQ(prompts.lastMessage() + (everything(a) == before ? "" : ", and changed"),
+                "WARNING!! | Are you sure you want to clear the " + asks + "?");
+    }
+    command(a);
+    EXPECT_TRUE(a.st.Datamap == (changes & 1 ? CellArray{} : std::get<1>(before))) << blank;
+    EXPECT_TRUE(a.st.DatatypeMap == (changes & 2 ? CellArray{} : std::get<2>(before))) << blank;
+    EXPECT_EQ(Bytes(a.st.Colormap.begin(), a.st.Colormap.end()),
+              changes & 4 ? padded({0x3D, 0x32}, 258, 1) : Bytes(258, 6));
+    EXPECT_EQ(a.frm.picMap.width(), changes & 8 ? 30 * 16 : 40 * 16) << blank;
+    const int32_t ink = a.st.Palette[a.st.Colormap[2] & 15];  // tile 0's, on the sheet and map
+    EXPECT_TRUE(a.frm.picTileView.pixel(4, 2) == ink && a.frm.picMap.pixel(4, 2) == ink) << blank;
+    auto ids = std::get<0>(before);  // each kind's name, path, tie, label, tooltip, recent list
+    if (kind) std::copy_n(std::array<S, 3>{blank, path(blank), ""}.begin(), 3, &ids[10 * kind]);
+    EXPECT_EQ(std::get<0>(everything(a)), ids) << blank;
   }
-  EXPECT_EQ(a.st.DatamapAt(39, 24) + a.st.DatamapAt(200, 100), 3);
-  prompts.answerMsgBox(vbNo).answerMsgBox(vbYes);
-  mnuDatamapClear_Click(a);
-  EXPECT_EQ(prompts.lastMessage(), "WARNING!! | Are you sure you want to clear the Datamap?");
-  EXPECT_EQ(a.st.DatamapAt(200, 100), 2);
-  mnuDatamapClear_Click(a);
-  EXPECT_EQ(a.st.DatamapAt(200, 100), 0);
-}
-
-TEST_F(FileCommands, ARecentEntryWhoseFileIsGoneIsReportedAndStays) {
-  a.st.DatamapMRU[1] = path("gone.map");
-  prompts.answerMsgBox(vbOK);
-  mnuMWRTMRU_Click(a, 1);
-  EXPECT_EQ(prompts.lastMessage(),
-            "Datamap Load Error | Datamap file [" + path("gone.map") + "] does not exist!");
-  EXPECT_EQ(a.st.DatamapMRU[1], path("gone.map"));
+  EXPECT_EQ(a.frm.picMap.pixel(4, 2), RGBColor(1, 2, 3));  // the palette's colour 6 at last
+  std::tie(a.st.MapWidth, a.st.MapHeight) = std::tuple(3, 2);  // an export holds the map in use
+  prompts.answerSave(path("m.map"));  // over the longer file: nothing of it remains
+  mnuDatamapExport_Click(a);
+  EXPECT_EQ(readBytes(path("m.map")), (Bytes{0x00, 0x50, 0, 1, 2, 5, 6, 7}));
 }
 
 TEST_F(FileCommands, ExitWithYesWhoseSaveFailsOrIsCancelledKeepsTheWindowOpen) {

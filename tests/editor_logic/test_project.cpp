@@ -1,3 +1,4 @@
+#include "editor/logic/DatamapCommands.h"
 #include "editor/logic/ProjectCommands.h"
 #include "editor/logic/ProjectFile.h"
 #include "logic_fixture.h"
@@ -47,7 +48,7 @@ TEST_F(Project, NewThenSaveAsksForEveryFileInOrderAndLaterSavesAskOnlyForTheProj
             "; mine\r\n[Files]\r\nTILE=" + path("t.prg") + "\r\nExtra=1\r\nMWRT=" + path("m.map") +
                 "\r\nTYPE=" + path("y.prg") + "\r\nCMAP=" + path("c.prg") +
                 "\r\n\r\n[More]\r\nx=y\r\n");
-  EXPECT_EQ(std::tuple(a.st.ProjectPath, a.st.DatamapPath, a.st.ProjectMRU[1]),
+  EXPECT_EQ(std::tuple(a.frm.lblProject.tooltip, a.frm.lblMapName.tooltip, a.st.ProjectMRU[1]),
             std::tuple(path("second.mwj"), path("m.map"), path("Level1.mwj")));
 }
 
@@ -74,10 +75,12 @@ TEST_F(Project, RefusalsChangeNoIdentity) {
   mnuProjectSave_Click(a);
   writeText(path("notes.mwj"), "[Other]\nMWRT=" + path("x.map") + "\n");
   a.st.ProjectMRU[3] = path("gone.mwj");
+  a.st.DatamapMRU[1] = path("g");
   const std::string load = "Project Load Error | ", name = "Mosaicwright Project Name | ";
   using Case = std::tuple<std::string, std::string, std::string>;  // prompt, answer, message
   const Case cases[] = {
       {"Recent", "", load + "Project file [" + path("gone.mwj") + "] does not exist!"},
+      {"RecentMap", "", "Datamap Load Error | Datamap file [" + path("g") + "] does not exist!"},
       {"Open", folder.dir(), load + "Project file [" + folder.dir() + "] does not exist!"},
       {"Open", path("notes.mwj"), load + "Invalid Project File (" + path("notes.mwj") + ")!"},
       {"InputBox", "../up", name + "Invalid Project Name (../up)!"},
@@ -89,6 +92,7 @@ TEST_F(Project, RefusalsChangeNoIdentity) {
     if (prompt == "InputBox") prompts.answerInput(answer);
     prompts.answerMsgBox(vbOK);
     if (prompt == "Recent") mnuMWJMRU_Click(a, 3);
+    if (prompt == "RecentMap") mnuMWRTMRU_Click(a, 1);
     if (prompt == "Open") mnuProjectLoad_Click(a);
     if (prompt == "InputBox") mnuProjectNew_Click(a);
     EXPECT_EQ(prompts.lastMessage(), message);
@@ -110,7 +114,8 @@ TEST_F(Project, AFileWithWindowsLineEndsUpperCaseKeysAndRelativePathsLoadsAndRep
                                        ") NOT FOUND!\nTileset file (" + path("gone.tile") +
                                        ") NOT FOUND!");
   EXPECT_EQ(a.st.ColormapPath, path("k.prg"));  // made whole, no CR left on the value
-  EXPECT_TRUE(a.st.DatamapHasFile && a.st.ColormapHasFile && a.st.ProjectHasFile);
+  EXPECT_TRUE(a.st.DatamapHasFile && a.st.ColormapHasFile && a.st.ProjectHasFile &&
+              a.st.ProjectMRU[0] == path("level.mwj"));
   EXPECT_EQ(std::tuple(a.st.MapWidth, a.st.Colormap[2]), std::tuple(int16_t(40), uint8_t(5)));
   // A missing member keeps its data and label, and takes the name the file gives it.
   EXPECT_EQ(a.st.DatatypeMap[5], 9);

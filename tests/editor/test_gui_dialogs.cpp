@@ -51,7 +51,6 @@ TEST_F(Dialogs, EveryMovedSliderKeepsItsValueAndTheThreeSumToOneHundred) {
     EXPECT_EQ(now, m.after) << m.slider << " to " << m.value;
   }
   for (auto [fill, captions] : {std::pair{std::array<int16_t, 4>{0, 50, 50, 50}, "050% 000% 050%"},
-                                {{0, 75, 20, 5}, "075% 020% 005%"},
                                 {{0, 150, 0, 0}, "100% 000% 000%"}}) {
     st().RandomFill = fill;  // stored percentages open through the rule
     frmSettings stored(app());
@@ -63,7 +62,8 @@ TEST_F(Dialogs, EveryMovedSliderKeepsItsValueAndTheThreeSumToOneHundred) {
 TEST_F(Dialogs, AStartupProjectAndStartupFilesExcludeEachOtherUntilReset) {
   st().StartupProject = "/p/a.mwj";
   frmSettings project(app());
-  EXPECT_EQ(RowsOn(project), "012--");
+  LooksAsBefore(&project, "settings");  // rows 3 and 4 greyed, 75 20 5 per cent
+  LooksAsBefore(&project, "settings", w.get());  // the links keep their colour behind the window
   QTest::mouseClick(project.resetLabel(3), Qt::LeftButton);  // disabled: no reset
   QTest::mouseClick(project.resetLabel(0), Qt::LeftButton);
   EXPECT_EQ(project.txtStartupProject()->text() + RowsOn(project).c_str(), " 01234");
@@ -160,9 +160,8 @@ TEST_F(Dialogs, CtrlRFollowsTheSliderRestoresABadSizeAndOkResizesRoundedAfterTak
   prompts.answerModal([](ModalForm& form) {
     auto& dlg = dynamic_cast<frmMapSize&>(form);
     QTest::keyClick(dlg.sldWidth(), Qt::Key_Left);  // the box follows the slider's every step
-    dlg.txtHeight()->setText("129");
-    EXPECT_EQ(dlg.txtWidth()->text() + " " + dlg.txtHeight()->selectedText() + " " +
-                  dlg.lblError()->text(), "255 128 Invalid Height (1-128)!");
+    dlg.txtHeight()->setText("129");  // back to 128, selected, under the message
+    LooksAsBefore(&dlg, "map-size");
     dlg.txtWidth()->setText("13.5");
     dlg.cmdOK()->click();
   });
@@ -175,21 +174,21 @@ TEST_F(Dialogs, HelpCreditsScrollsHalfAPixelATickRoundedToEvenAndStartsAgainOnTi
   prompts.answerModal([&](ModalForm& form) {
     auto& box = dynamic_cast<frmAbout&>(form);
     box.show();
-    EXPECT_EQ(std::pair(box.size(), box.tmrScroll()->isActive() ? box.tmrScroll()->interval() : 0),
-              std::pair(QSize(530, 273), 16));
+    EXPECT_EQ(box.tmrScroll()->isActive() ? box.tmrScroll()->interval() : 0, 16);
     std::vector<int> offsets;
     for (int tick = 1; tick <= 10; ++tick) {
       box.tmrScroll_Timer();
       offsets.push_back(Offset(box));
     }
     EXPECT_EQ(offsets, (std::vector<int>{0, 1, 2, 2, 2, 3, 4, 4, 4, 5}));
-    EXPECT_EQ(box.lblScroll(24)->y(), 273 - 5 + 25 * 24);
     const QRect area = box.picScroll()->rect();
     for (int tick = 11; tick <= 50; ++tick) box.tmrScroll_Timer();  // offset 25: line 1 on the edge
     EXPECT_FALSE(box.lblScroll(1)->geometry().intersects(area));
     box.tmrScroll_Timer();
     EXPECT_TRUE(box.lblScroll(1)->geometry().intersects(area));
-    for (int tick = 52; tick <= 2146; ++tick) box.tmrScroll_Timer();
+    for (int tick = 52; tick <= 557; ++tick) box.tmrScroll_Timer();
+    LooksAsBefore(&box, "credits");  // offset 278.5 rounded to 278: line 1 near the top
+    for (int tick = 558; tick <= 2146; ++tick) box.tmrScroll_Timer();
     EXPECT_EQ(box.lblScroll(24)->y(), -200);  // offset 1073: goes on
     box.tmrScroll_Timer();
     EXPECT_EQ(Offset(box), 1074);

@@ -1,8 +1,6 @@
 #include <QFile>
 #include <QKeyEvent>
-#include <QLabel>
 #include <QScrollBar>
-#include <QStatusBar>
 #include <QStyleOptionSlider>
 #include <QWindow>
 
@@ -136,14 +134,6 @@ TEST_F(RealWindow, ARightDragCopiesABlockAndCtrlLeftPastesItInTheSameShape) {
                        st().DatamapAt(20, 32), st().UndoLevel),
             std::tuple(7 + 7 * 5, 9 + 7 * 6, 0, 0, 1));
   EXPECT_TRUE(ShowsTile(frm().picMap, 352, 496, 51) && ShowsTile(frm().picMap, 368, 496, 0));
-}
-
-TEST_F(RealWindow, TheStatusBarFollowsTheMouseOverTheMap) {
-  const QList<QLabel*> panel = w->statusBarWidget()->findChildren<QLabel*>();
-  MoveTo(map(), QPoint(3, 3));
-  EXPECT_EQ(panel[0]->text() + " " + panel[1]->text(), "X = 1 Y = 1");
-  MoveTo(map(), Cell(17, 9));
-  EXPECT_EQ(panel[0]->text() + " " + panel[1]->text(), "X = 18 Y = 10");
 }
 
 TEST(KeyTranslation, LettersFollowTheLayoutAndWithXkbScanCodesOtherKeysTheirUsPlace) {

@@ -49,6 +49,26 @@ inline QImage OnScreen(QWidget* v, bool fresh = false) {
 // No old frame or preview stays on screen where a fresh paint shows none.
 inline bool UpToDate(QWidget* v) { return OnScreen(v) == OnScreen(v, true); }
 
+// The window, shown with `front` active, pixel for pixel against its picture in fixtures/look/;
+// with MW_LOOK_UPDATE naming a folder, the picture is written there and read back instead.
+inline void LooksAsBefore(QWidget* w, const QString& name, QWidget* front = nullptr) {
+  w->show();
+  QApplication::setActiveWindow(front ? front : w);
+  const QImage shot = w->grab().toImage().convertToFormat(QImage::Format_RGB32);
+  const QString update = qEnvironmentVariable("MW_LOOK_UPDATE");
+  const QString file = (update.isEmpty() ? MW_FIXTURES "/look" : update) + "/" + name + ".png";
+  if (!update.isEmpty()) shot.save(file, "PNG", 0);
+  const QImage ref = QImage(file).convertToFormat(shot.format());
+  int wrong = 0;
+  QRect box;
+  for (int y = 0; y < std::max(shot.height(), ref.height()); ++y)
+    for (int x = 0; x < std::max(shot.width(), ref.width()); ++x)
+      if (!shot.valid(x, y) || !ref.valid(x, y) || shot.pixel(x, y) != ref.pixel(x, y))
+        ++wrong, box |= QRect(x, y, 1, 1);
+  EXPECT_EQ(wrong, 0) << name.toStdString() << ": " << wrong << " pixels differ in " << box.width()
+                      << " x " << box.height() << " at " << box.x() << ", " << box.y();
+}
+
 // The real main window over an empty program folder, shown offscreen and
 // active; every prompt it shows must have been scripted.
 class ShownWindow : public ::testing::Test {

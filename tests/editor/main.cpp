@@ -12,6 +12,7 @@ int main(int argc, char** argv) {
                   {"name": "second", "x": 1600, "y": 200, "width": 1280, "height": 900}]})");
   screens.flush();
   qputenv("QT_QPA_PLATFORM", "offscreen:configfile=" + screens.fileName().toLocal8Bit());
+  qunsetenv("QT_STYLE_OVERRIDE");  // the look pictures are of Qt's own style
   QApplication app(argc, argv);
   QApplication::setAttribute(Qt::AA_DontUseNativeDialogs);  // tests drive Qt's own dialogs
   ::testing::InitGoogleTest(&argc, argv);

@@ -130,6 +130,8 @@ TEST_F(Keyboard, TheCursorStaysOnTheMapInUseAndTypingNeverWraps) {
   EXPECT_EQ(a.st.DatamapAt(39, 24), 2);  // B overwrote A in the last cell
   EXPECT_EQ(a.st.DatamapAt(0, 25), 0);
   EXPECT_EQ(cursor(), QPoint(624, 384));
+  picMap_MouseMove(a, 0, 0, -7, 5000);  // past the picture, as a drag takes the mouse
+  EXPECT_EQ(cursor(), QPoint(0, 384));
 }
 
 TEST_F(Keyboard, CtrlXThenEscLeavesNoFillAndNoSnapshotAndNoOtherKeyActsMeanwhile) {

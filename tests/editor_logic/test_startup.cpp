@@ -34,7 +34,7 @@ TEST_F(Startup, TheStartUpProjectReportsOnlyTheMembersItNamesAFileFor) {
             "\xEF\xBB\xBF[Files]\nMWRT=\nTYPE=\nTILE=" + path("gone.prg") + "\nCMAP=\n");
   writeText(path("Mosaicwright.ini"), "[Files]\nProject=" + path("game.mwj") + "\n");
   prompts.answerMsgBox(vbOK);
-  startUp();
+  startUp(path("x.mwj") + "\"");  // a lone closing quote stays: it names no project
   EXPECT_EQ(prompts.lastMessage(),
             "Project Load Error | \nTileset file (" + path("gone.prg") + ") NOT FOUND!");
   writeText(path("other.mwj"), readText(path("game.mwj")));

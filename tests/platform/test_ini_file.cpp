@@ -23,7 +23,7 @@ TEST_F(IniFileTest, ValuesReadTrimmedUnquotedCutAndInAnyLetterCase) {
             "x=0\r\n[A]\r\nk=\r\nb=   \r\n  key  =  some value \t\r\nq=\" Wall \"\r\n"
             "qq=\"\"x\"\"\r\nopen=\"open\r\neq=a=b\r\n;c=hidden\r\n[" + p + "]\nlater=no\n"
             "[defaults]\nASKSAVE=True\nTile=/" + p + "\none= \"" + p.substr(0, 4095) + "\" \t\n"
-            "two=\"" + p.substr(0, 4000) + blanks + "\"\n[B]\ny=2\n[" + blanks + "c" + blanks +
+            "two=\"" + p.substr(0, 4000) + blanks + "\"\n\t[B]\ny=2\n[" + blanks + "c" + blanks +
             "]" + blanks + "]\n" + blanks + "k" + blanks + "=" + blanks + "v v" + blanks +
             "\n[a]\nK=again\nlater=x\n");
   const std::pair<std::pair<const char*, const char*>, std::string> rows[] = {

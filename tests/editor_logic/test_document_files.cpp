@@ -51,10 +51,12 @@ TEST_F(DocumentFiles, OurBitmapSheetIs24BitAndReadsBackThroughTheSameLoader) {
   prompts.answerSave(path("used.bmp"));
   ASSERT_EQ(mnuTilesetSave_Click(a), SaveResult::Saved);
   const QImage used(QString::fromStdString(path("used.bmp")), "bmp");
-  EXPECT_EQ(std::pair(fromQRgb(used.pixel(16, 16)), fromQRgb(used.pixel(21, 20))),
-            std::pair(a.st.SelectColor, fromQRgb(sheet.pixel(21, 20))));
+  const auto at = [&](int x, int y) { return fromQRgb(used.pixel(x, y)); };  // tile 33, framed
+  EXPECT_EQ(std::vector({at(16, 16), at(31, 24), at(24, 31)}), std::vector(3, a.st.SelectColor));
+  EXPECT_EQ(at(21, 20), fromQRgb(sheet.pixel(21, 20)));
   const Bytes image = readBytes(path("used.bmp"));
   mnuIdentify_Click(a);
+  EXPECT_TRUE(a.frm.Frame1.enabled && a.frm.Frame3.enabled && a.frm.Frame4.enabled);  // unlocked
   writeBytes(path("t.prg"), {});
   EXPECT_EQ(mnuTilesetSave_Click(a), SaveResult::Saved);  // no dialog
   EXPECT_TRUE(readBytes(path("t.prg")) == prgTileset(0x00, 0x30) &&

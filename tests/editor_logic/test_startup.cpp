@@ -52,9 +52,8 @@ TEST_F(Startup, AStoredWindowStateIsRestoredOnlyAsTheWindowCanTakeIt) {
     host.applied.clear();
     startUp();
     ASSERT_EQ(host.applied.size(), 1u) << stored;
-    const WindowPlacement& p = host.applied[0].first;
-    EXPECT_EQ(std::vector<int32_t>({p.state, p.top, p.left, p.width, p.height}),
-              std::vector<int32_t>({state, 150, 300, 9000, 6000}));
-    EXPECT_EQ(host.applied[0].second, geometry) << stored;
+    const auto& [p, geometryToo] = host.applied[0];
+    EXPECT_EQ(std::vector<int32_t>({p.state, p.top, p.left, p.width, p.height, geometryToo}),
+              std::vector<int32_t>({state, 150, 300, 9000, 6000, geometry})) << stored;
   }
 }

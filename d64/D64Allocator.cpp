@@ -20,12 +20,6 @@ bool probe(D64Model& m) {
   return m.D64BlockUsed[m.CurBlock] != 1;
 }
 
-bool giveUp(D64Model& m) {
-  m.AllocTrack = 0;
-  m.AllocSector = 0;
-  return false;
-}
-
 int interleaved(int r, int track) {
   const int n = D64SectorsOnTrack(track);
   return r >= n ? r - n : r;
@@ -73,7 +67,7 @@ bool FindFirstFreeBlock(D64Model& m) {
       const int next = m.AllocTrack < kD64DirTrack ? kD64DirTrack + m.AllocDistance
                                                    : kD64DirTrack - m.AllocDistance;
       // The order ends on track 1; the next jump would lead off the disk.
-      if (next > kD64Tracks || next < 1) return giveUp(m);
+      if (next > kD64Tracks || next < 1) return false;
       m.AllocTrack = static_cast<int16_t>(next);
       m.AllocSector = 0;
       if (++jumps % 2 == 0) ++m.AllocDistance;
@@ -84,7 +78,7 @@ bool FindFirstFreeBlock(D64Model& m) {
 
 bool FindNextBlock(D64Model& m) {
   const int t0 = m.AllocTrack;
-  if (t0 < 1 || t0 > kD64Tracks || t0 == kD64DirTrack) return giveUp(m);
+  if (t0 < 1 || t0 > kD64Tracks || t0 == kD64DirTrack) return false;
   const int r = m.AllocSector + 10;
   m.AllocDirection = t0 < kD64DirTrack ? 2 : 1;
   m.AllocSector = static_cast<int16_t>(interleaved(r, t0));
@@ -120,5 +114,5 @@ bool FindNextBlock(D64Model& m) {
       }
     }
   }
-  return giveUp(m);
+  return false;
 }

@@ -9,7 +9,7 @@ void BlockToTrackSector(D64Model& m, int16_t block);
 // it unchanged.
 void TrackSectorToBlock(D64Model& m);
 // The searches only read D64BlockUsed: the caller marks the block it takes.
-// Both return false on a full disk, with AllocTrack and AllocSector 0, and never
-// yield a block on track 18, a used block or one beyond block 682.
+// Both return false on a full disk, and never yield a block on track 18, a used
+// block or one beyond block 682.
 bool FindFirstFreeBlock(D64Model& m);
 bool FindNextBlock(D64Model& m);

@@ -12,8 +12,7 @@ inline constexpr int kD64ImageSize = kD64Blocks * kD64BlockSize;  // 174848
 inline constexpr int kD64DirTrack = 18;
 inline constexpr int kD64BamBlock = 357;       // 18/0
 inline constexpr int kD64FirstDirBlock = 358;  // 18/1
-// Track 18 holds no file data, so 683 - 19 blocks take files, 254 bytes each.
-inline constexpr int kD64DataBlocks = 664;
+// Track 18 holds no file data; the 683 - 19 other blocks take files, 254 bytes each.
 inline constexpr int kD64BlockPayload = 254;
 inline constexpr int kD64DirSlots = 146;
 // Track 18 has 19 sectors, one of them the BAM: 18 directory sectors of 8 entries.

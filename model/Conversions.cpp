@@ -3,28 +3,15 @@
 #include <cstdint>
 
 std::string DecToBin(const std::string& decimal) {
-  size_t i = decimal.find_first_not_of('0');
-  if (i == std::string::npos) return "00000000";
   // The leading digits denote the number; no caller passes anything else.
   uint64_t v = 0;
-  for (; i < decimal.size() && decimal[i] >= '0' && decimal[i] <= '9'; ++i) {
+  for (size_t i = 0; i < decimal.size() && decimal[i] >= '0' && decimal[i] <= '9'; ++i) {
     uint64_t d = uint64_t(decimal[i] - '0');
     if (v > (UINT64_MAX - d) / 10) break;  // stop before the value wraps
     v = v * 10 + d;
   }
-  if (v == 0) return "00000000";
-  uint64_t p = 1;
-  while (p <= v / 2) p *= 2;
   std::string bits;
-  for (; p > 0; p /= 2) {
-    if (p <= v) {
-      bits += '1';
-      v -= p;
-    } else {
-      bits += '0';
-    }
-  }
-  if (bits.size() < 8) bits.insert(0, 8 - bits.size(), '0');
+  for (int n = 0; v > 0 || n < 8; v /= 2, ++n) bits.insert(bits.begin(), char('0' + v % 2));
   return bits;
 }
 

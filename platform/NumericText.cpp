@@ -29,28 +29,18 @@ double Val(const std::string& text) {
 
   // The number is cut out by hand and converted by from_chars: strtod would
   // follow the user's locale and read "40,5" where the settings mean "40".
-  size_t start = i;
+  // Text without a digit ("", "-", ".") is no number, which from_chars
+  // refuses, leaving 0.
+  const bool negative = i < n && text[i] == '-';
   if (i < n && (text[i] == '+' || text[i] == '-')) ++i;
-  size_t digitsStart = i;
+  const size_t digitsStart = i;
   while (i < n && isDigit(text[i])) ++i;
-  size_t intDigits = i - digitsStart;
-  size_t fracDigits = 0;
-  if (i < n && text[i] == '.') {
-    size_t f = i + 1;
-    while (f < n && isDigit(text[f])) ++f;
-    fracDigits = f - i - 1;
-    if (intDigits + fracDigits > 0) i = f;
-  }
-  if (intDigits + fracDigits == 0) return 0;
-
-  // ".5" reads as "0.5"; built by appending, which also keeps GCC's
-  // overlap analysis of insert() quiet.
-  std::string number = intDigits == 0 ? "0" : "";
-  number.append(text, digitsStart, i - digitsStart);
+  if (i < n && text[i] == '.') ++i;
+  while (i < n && isDigit(text[i])) ++i;
   double v = 0;
-  auto res = std::from_chars(number.data(), number.data() + number.size(), v);
+  auto res = std::from_chars(text.data() + digitsStart, text.data() + i, v);
   if (res.ec == std::errc::result_out_of_range) v = std::numeric_limits<double>::max();
-  return text[start] == '-' ? -v : v;
+  return negative ? -v : v;
 }
 
 int64_t RoundHalfEven(double v) {

@@ -191,11 +191,9 @@ void MoveCursor(App& a, Shape& shape, int shift, float& x, float& y, int view) {
       shape.height = size.height;
     }
   }
-  // NaN fails every comparison; treat it as the corner.
-  if (!(x >= 0)) x = 0;
-  if (!(y >= 0)) y = 0;
-  if (x > float(w - 1)) x = float(w - 1);
-  if (y > float(h - 1)) y = float(h - 1);
+  // Kept on the picture; fmax takes NaN for the corner.
+  x = std::fmin(std::fmax(x, 0.0f), float(w - 1));
+  y = std::fmin(std::fmax(y, 0.0f), float(h - 1));
 
   if (st.Selecting) {
     if (shift != 0) {

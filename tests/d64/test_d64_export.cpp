@@ -68,7 +68,7 @@ TEST(D64Export, ADirectoryLinkPastTheLastSectorOfTrack18EndsTheWalkThere) {
 }
 
 TEST(D64Export, AFileFillingTheDiskRunsDownToTrack1ThenUpToTrack35) {
-  const Bytes image = writeChecked({program("FULL.PRG", patterned(664 * 254))}, "FULL",
+  const Bytes image = writeChecked({program("FULL.PRG", patterned(664 * 254))}, "FULL DISK",
                                    {{664, "full", "prg"}}, 0);
   const std::vector<TS> chain = chainFrom(image, 17, 0);
   ASSERT_EQ(chain.size(), 664u);

@@ -63,22 +63,18 @@ TEST_F(D64ExportCommand, TheStartUpProjectBecomesBlankD64ByteForByte) {
                                                entry({0x00, 0x00, 0x82, 19, 0}, "TYPE.BLANK", 130) +
                                                entry({0x00, 0x00, 0x82, 25, 0}, "TILE.BLANK", 9) +
                                                entry({0x00, 0x00, 0x82, 11, 1}, "CMAP.BLANK", 2));
-  // The tileset's load address: $7000 while none was read, else the one its .prg file has.
-  EXPECT_EQ(bytesAt(image, 25, 0, 2, 2), (Bytes{0x00, 0x70}));
-  writeBytes(path("t.prg"), prgTileset(0x01, 0x30));
-  LoadTileset(a, path("t.prg"));
-  exportTo(path("t.d64"));
-  EXPECT_EQ(bytesAt(readBytes(path("t.d64")), 25, 0, 2, 2), (Bytes{0x01, 0x30}));
+  EXPECT_EQ(fileOf(image, 3), padded({0x3D, 0x32}, 258, 1));  // the colormap: $323D, colour 1
+  EXPECT_EQ(bytesAt(image, 25, 0, 2, 2), (Bytes{0x00, 0x70}));  // the tileset: none read, $7000
 }
 
 TEST_F(D64ExportCommand, EveryEntryHoldsWhatItsSaverWritesAndTheExportChangesNothingElse) {
   // Documents tied to files of the program folder, edited since; two of one name.
   for (auto [kind, name] : {std::pair{kDatamap, "same.prg"}, std::pair{kDatatype, "same.prg"},
-                            std::pair{kTileset, "font.chr"}, std::pair{kColormap, "ink.prg"}}) {
+                            std::pair{kTileset, "font.prg"}, std::pair{kColormap, "ink.prg"}}) {
     writeBytes(path(name), Bytes{0xEE});
     tie(kind, name);
   }
-  a.st.LoadAddrHi = 0x38;
+  a.st.LoadAddrHi = 0x38;  // where the datamap and the tileset load: $3800, no stand-in
   a.st.DatamapAt(39, 24) = 0x41;
   a.st.Colormap[2 + 9] = 0;  // written as colour 1, while the document keeps its 0
   // A pixel stamped onto the sheet (tile 33) that the tile bytes do not hold yet.
@@ -91,7 +87,7 @@ TEST_F(D64ExportCommand, EveryEntryHoldsWhatItsSaverWritesAndTheExportChangesNot
   ASSERT_EQ(prompts.last().title, "D64 File Export Complete");
   EXPECT_TRUE(everything(a) == before);
   EXPECT_EQ(folderFiles(), files);  // no staged file left, no document file touched
-  EXPECT_EQ(readBytes(path("same.prg")) + readBytes(path("font.chr")) + readBytes(path("ink.prg")),
+  EXPECT_EQ(readBytes(path("same.prg")) + readBytes(path("font.prg")) + readBytes(path("ink.prg")),
             Bytes(3, 0xEE));
 
   const Bytes image = readBytes(path("out.d64"));
@@ -104,8 +100,8 @@ TEST_F(D64ExportCommand, EveryEntryHoldsWhatItsSaverWritesAndTheExportChangesNot
   EXPECT_EQ(fileOf(image, 0), saverWrites(SaveDatamap, "same.prg"));
   EXPECT_EQ(fileOf(image, 1), saverWrites(SaveDatatype, "same.prg"));
   EXPECT_EQ(fileOf(image, 3), saverWrites(SaveColormap, "ink.prg"));
-  const Bytes font = saverWrites(SaveTileset, "font.chr");
-  EXPECT_EQ(font[8 * 33], 0x40);  // the stamped pixel is saved, and exported
+  const Bytes font = saverWrites(SaveTileset, "font.prg");
+  EXPECT_EQ(font[2 + 8 * 33], 0x40);  // the stamped pixel is saved, and exported
   EXPECT_EQ(fileOf(image, 2), font);
 }
 

@@ -19,16 +19,16 @@ TEST_F(DocumentFiles, TilesetsSaveByteExactAndANewOneAsEmptyTilesWhateverColourZ
   EXPECT_EQ(readBytes(path("t.prg")), padded({0x00, 0x70}, 2050, 0x81));
 
   // Saved from the sheet, so everything the sheet shows must come back as bytes.
-  writeBytes(path("in.prg"), prgTileset(0x00, 0x30));
+  const Bytes prg = prgTileset(0x00, 0x30);
+  writeBytes(path("in.prg"), prg);
   LoadTileset(a, path("in.prg"));
-  ASSERT_TRUE(SaveTileset(a, path("out.prg")));
-  const Bytes prg = readBytes(path("out.prg"));
-  EXPECT_EQ(prg, prgTileset(0x00, 0x30));
-  ASSERT_TRUE(SaveTileset(a, path("out.chr")));
+  ASSERT_TRUE(SaveTileset(a, path("out.prg")) && SaveTileset(a, path("out.chr")));
+  EXPECT_EQ(readBytes(path("out.prg")), prg);
   EXPECT_EQ(readBytes(path("out.chr")), Bytes(prg.begin() + 2, prg.end()));
   a.st.Palette[0] = RGBColor(10, 20, 30);
   prompts.answerMsgBox(vbYes);
   mnuTilesetNew_Click(a);
+  EXPECT_EQ(std::count(a.st.TilePixels.begin(), a.st.TilePixels.end(), a.st.Palette[0]), 64);
   ASSERT_TRUE(SaveTileset(a, path("new.prg")));
   EXPECT_EQ(readBytes(path("new.prg")), padded({0x00, 0x30}, 2050, 0x00));
 }
@@ -51,10 +51,12 @@ TEST_F(DocumentFiles, OurBitmapSheetIs24BitAndReadsBackThroughTheSameLoader) {
   prompts.answerSave(path("used.bmp"));
   ASSERT_EQ(mnuTilesetSave_Click(a), SaveResult::Saved);
   const QImage used(QString::fromStdString(path("used.bmp")), "bmp");
-  EXPECT_EQ(std::pair(fromQRgb(used.pixel(16, 16)), fromQRgb(used.pixel(20, 20))),
-            std::pair(a.st.SelectColor, fromQRgb(sheet.pixel(20, 20))));
+  const auto at = [&](int x, int y) { return fromQRgb(used.pixel(x, y)); };  // tile 33, framed
+  EXPECT_EQ(std::vector({at(16, 16), at(31, 24), at(24, 31)}), std::vector(3, a.st.SelectColor));
+  EXPECT_EQ(at(21, 20), fromQRgb(sheet.pixel(21, 20)));
   const Bytes image = readBytes(path("used.bmp"));
   mnuIdentify_Click(a);
+  EXPECT_TRUE(a.frm.Frame1.enabled && a.frm.Frame3.enabled && a.frm.Frame4.enabled);  // unlocked
   writeBytes(path("t.prg"), {});
   EXPECT_EQ(mnuTilesetSave_Click(a), SaveResult::Saved);  // no dialog
   EXPECT_TRUE(readBytes(path("t.prg")) == prgTileset(0x00, 0x30) &&

@@ -55,6 +55,7 @@ TEST_F(FileCommands, EveryFileDialogStartsWhereItShouldAndKeepsWhatItDoesNotSet)
     const CommonDialog& d = prompts.shown().front().dialog;
     EXPECT_EQ(std::tuple(d.InitDir, d.FileName, d.FilterIndex, d.Flags),
               std::tuple(initDir, fileName, open ? 1 : 7, flags));
+    EXPECT_NE(d.Filter.find(")|*."), S::npos) << d.Filter;  // its own, not the one left over
     // Nothing after a save dialog; after an open one, that the file does not exist.
     EXPECT_EQ(prompts.lastMessage(), open ? kind + " Load Error | " + kind + " file [" +
                                                 path("typed") + "] does not exist!"
@@ -113,10 +114,9 @@ TEST_F(FileCommands, EveryFailedWriteSaysSoUnderItsTitleAndKeepsTheOldFileAndEve
       EXPECT_TRUE(everything(a) == before) << target;
     }
   prompts.answerSave(path("tiles.txt")).answerMsgBox(vbOK);  // a name of no tileset form
-  EXPECT_EQ(mnuTilesetSaveAs_Click(a), SaveResult::Failed);
+  EXPECT_TRUE(mnuTilesetSaveAs_Click(a) == SaveResult::Failed && a.st.TilesetPath == path("t.prg"));
   EXPECT_EQ(prompts.lastMessage(), "Tileset Save Error | Invalid Tileset Type (" +
                                        path("tiles.txt") + ") must be (PRG, CHR or BMP)");
-  EXPECT_EQ(a.st.TilesetPath, path("t.prg"));
 }
 
 TEST_F(FileCommands, SaveAsksForAFileOnlyWhenTheDocumentIsUntiedOrHasNoPath) {
@@ -139,11 +139,11 @@ TEST_F(FileCommands, SaveAsksForAFileOnlyWhenTheDocumentIsUntiedOrHasNoPath) {
 }
 
 TEST_F(FileCommands, ResizeKeepsTheCellsAndClearNewPaletteAndExportsChangeOnlyWhatIsTheirs) {
-  writeText(path("p.ini"), "[ColorPalette]\nColor6=1,2,3\n");  // the colour of every tile
+  writeText(path("p.vpl"), "h\n0\n0\n0\n0\n0\n0\n01 02 03\n");  // colour 6, every tile's
   host.mapSizeDialog = [&] {  // the user enters 30 x 20 and presses OK
     std::tie(a.st.MapWidth, a.st.MapHeight, a.st.MsgResult) = std::tuple(30, 20, 1);
   };
-  const auto palette = [&](App&) { prompts.answerOpen(path("p.ini")); mnuLoadPalette_Click(a); };
+  const auto palette = [&](App&) { prompts.answerOpen(path("p.vpl")); mnuLoadPalette_Click(a); };
   const auto exportTags = [&](App&) { prompts.answerSave(path("x")); mnuDatatypeExport_Click(a); };
   // command, what it asks to clear first, the kind it unties, its blank name, what it
   // changes (1 the cells, 2 the tags, 4 the colours, 8 the map's size)

@@ -113,6 +113,8 @@ TEST_F(Keyboard, EveryTypingKeyStoresItsScreenCodeAndTheLastTileTypedBecomesTheB
   const std::string typed = "\x08\x05\x0C\x0C\x0F\x07\x01" + plain + shifted + plain;
   for (size_t c = 0; c <= typed.size(); ++c)
     EXPECT_EQ(a.st.DatamapAt(int(c), 0), uint8_t(typed.c_str()[c])) << c;  // then nothing
+  picMap_MouseMove(a, 0, 1, Mid(3), Mid(3));  // with Shift, the copied block's preview instead
+  EXPECT_TRUE(a.frm.picMapBufferHover.visible && !a.frm.picTileSelectedHover.visible);
 }
 
 TEST_F(Keyboard, TheCursorStaysOnTheMapInUseAndTypingNeverWraps) {
@@ -130,6 +132,8 @@ TEST_F(Keyboard, TheCursorStaysOnTheMapInUseAndTypingNeverWraps) {
   EXPECT_EQ(a.st.DatamapAt(39, 24), 2);  // B overwrote A in the last cell
   EXPECT_EQ(a.st.DatamapAt(0, 25), 0);
   EXPECT_EQ(cursor(), QPoint(624, 384));
+  picMap_MouseMove(a, 0, 0, -7, 5000);  // past the picture, as a drag takes the mouse
+  EXPECT_EQ(cursor(), QPoint(0, 384));
 }
 
 TEST_F(Keyboard, CtrlXThenEscLeavesNoFillAndNoSnapshotAndNoOtherKeyActsMeanwhile) {

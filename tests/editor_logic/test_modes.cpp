@@ -3,6 +3,7 @@
 
 #include "editor/logic/BitmapExport.h"
 #include "editor/logic/DatatypeMode.h"
+#include "editor/logic/FileDrops.h"
 #include "editor/logic/MenuState.h"
 #include "editor/logic/Zoom.h"
 #include "logic_fixture.h"
@@ -35,14 +36,18 @@ class Modes : public MapTest {
 
 }  // namespace
 
-TEST_F(Modes, DatatypeModeHasAOneCellCursorAndOffRestoresTheCursorFramesAndMenus) {
+TEST_F(Modes, DatatypeModeHasAOneCellCursorKeepsItsLabelsAndOffRestoresTheCursorFramesAndMenus) {
   drag(kSheet, 0, 0, 2, 1);  // a 3 x 2 brush: a 48 x 32 cursor
   const Shape& cursor = a.frm.shpMapCursor;
+  a.st.DatatypeAt(0, 0) = 0x2A;
   mnuDatatypeMode_Click(a);
   EXPECT_EQ(QSize(cursor.width, cursor.height), QSize(16, 16));
   EXPECT_TRUE(a.frm.Frame5.visible && !a.frm.Frame4.visible && !a.frm.Frame2.enabled);
   EXPECT_EQ(disabledMenus(),
             (Names{"mnuFile", "mnuUndo", "mnuIdentify", "mnuZoom", "mnuSettings"}));
+  prompts.answerMsgBox(vbOK);  // a drop that loads a tileset, then stops at a name it refuses
+  picTileView_OLEDragDrop(a, {MW_EXAMPLES "/TILE.Example.PRG", "x.txt"});
+  EXPECT_FALSE(a.frm.picMap.image().copy(0, 0, 16, 16) == a.frm.picMap.image().copy(16, 0, 16, 16));
   mnuDatatypeMode_Click(a);
   EXPECT_EQ(QSize(cursor.width, cursor.height), QSize(48, 32));
   EXPECT_TRUE(!a.frm.Frame5.visible && a.frm.Frame4.visible && a.frm.Frame2.enabled);

@@ -74,7 +74,7 @@ TEST_F(Project, RefusalsChangeNoIdentity) {
   prompts.answerSave(path("ok.mwj"));
   mnuProjectSave_Click(a);
   writeText(path("notes.mwj"), "[Other]\nMWRT=" + path("x.map") + "\n");
-  a.st.ProjectMRU[3] = path("gone.mwj");
+  a.st.ProjectMRU[0] = path("gone.mwj");  // the first entry acts too
   a.st.DatamapMRU[1] = path("g");
   const std::string load = "Project Load Error | ", name = "Mosaicwright Project Name | ";
   using Case = std::tuple<std::string, std::string, std::string>;  // prompt, answer, message
@@ -91,7 +91,7 @@ TEST_F(Project, RefusalsChangeNoIdentity) {
     if (prompt == "Open") prompts.answerOpen(answer);
     if (prompt == "InputBox") prompts.answerInput(answer);
     prompts.answerMsgBox(vbOK);
-    if (prompt == "Recent") mnuMWJMRU_Click(a, 3);
+    if (prompt == "Recent") mnuMWJMRU_Click(a, 0);
     if (prompt == "RecentMap") mnuMWRTMRU_Click(a, 1);
     if (prompt == "Open") mnuProjectLoad_Click(a);
     if (prompt == "InputBox") mnuProjectNew_Click(a);
@@ -124,7 +124,7 @@ TEST_F(Project, AFileWithWindowsLineEndsUpperCaseKeysAndRelativePathsLoadsAndRep
 
 // Members loaded one by one each redraw the map, the first at full size. The shipped example,
 // a project with a bitmap tileset and the default start-up files draw it once at the end: a
-// message on the way shows it undrawn, the end as the loads alone.
+// message on the way shows it undrawn, the end (pictures and files tied) as the loads alone.
 TEST_F(Project, TheExampleAProjectOrTheDefaultFilesDrawTheMapOnceAtTheEndAsTheLoadsAlone) {
   const std::string ex = MW_EXAMPLES "/", d = ex + "TYPE.Example.PRG", c = ex + "CMAP.Example.PRG";
   const std::string m = ex + "MWRT.Example.PRG", t = ex + "TILE.Example.PRG";
@@ -145,6 +145,8 @@ TEST_F(Project, TheExampleAProjectOrTheDefaultFilesDrawTheMapOnceAtTheEndAsTheLo
     Form_Load(all, project);
     for (auto pic : {&MainForm::picMap, &MainForm::picTileView, &MainForm::picTileSelected})
       EXPECT_TRUE((all.frm.*pic).image() == (one.frm.*pic).image()) << project;
+    for (int kind = kDatamap; kind <= kColormap; ++kind)
+      EXPECT_EQ(Identity(all.st, kind).path, Identity(one.st, kind).path) << project;
   }
 }
 

@@ -28,7 +28,7 @@ TEST_F(Startup, TheStartUpProjectReportsOnlyTheMembersItNamesAFileFor) {
             "\xEF\xBB\xBF[Files]\nMWRT=\nTYPE=\nTILE=" + path("gone.prg") + "\nCMAP=\n");
   writeText(path("Mosaicwright.ini"), "[Files]\nProject=" + path("game.mwj") + "\n");
   prompts.answerMsgBox(vbOK);
-  startUp();
+  startUp(path("x.mwj") + "\"");  // a lone closing quote stays: it names no project
   EXPECT_EQ(prompts.lastMessage(),
             "Project Load Error | \nTileset file (" + path("gone.prg") + ") NOT FOUND!");
   writeText(path("other.mwj"), readText(path("game.mwj")));
@@ -46,9 +46,8 @@ TEST_F(Startup, AStoredWindowStateIsRestoredOnlyAsTheWindowCanTakeIt) {
     host.applied.clear();
     startUp();
     ASSERT_EQ(host.applied.size(), 1u) << stored;
-    const WindowPlacement& p = host.applied[0].first;
-    EXPECT_EQ(std::vector<int32_t>({p.state, p.top, p.left, p.width, p.height}),
-              std::vector<int32_t>({state, 150, 300, 9000, 6000}));
-    EXPECT_EQ(host.applied[0].second, geometry) << stored;
+    const auto& [p, geometryToo] = host.applied[0];
+    EXPECT_EQ(std::vector<int32_t>({p.state, p.top, p.left, p.width, p.height, geometryToo}),
+              std::vector<int32_t>({state, 150, 300, 9000, 6000, geometry})) << stored;
   }
 }

@@ -44,13 +44,10 @@ TEST_F(Palettes, IniEntriesReplaceTheBuiltInOnesAndBadOnesTurnBlackWithAMessage)
 TEST(VplText, ColourLinesAreReadAfterTheFirstLineWhateverTheLineEnds) {
   const std::vector<int32_t> two{rgb(1, 2, 3), rgb(4, 5, 6)};
   const std::pair<std::string, std::vector<int32_t>> rows[] = {
-      {"10 20 30\n01 02 03\n", {rgb(1, 2, 3)}},
-      {"JASC\nff 80 0A 0\n", {rgb(255, 128, 10)}},
+      {"10 20 30\n01 02 03\n", {rgb(1, 2, 3)}}, {"JASC\nff 80 0A 0\n", {rgb(255, 128, 10)}},
       {"h\n# comment\n\n        \n10 20 30\n", {0, rgb(0x10, 0x20, 0x30)}},  // blanks: black
-      {"h\r\n01 02 03\r\n04 05 06\r\n", two},
-      {"h\n01 02 03\n04 05 06\n", two},
-      {"h\r01 02 03\r04 05 06\r", two},
-      {"", {}},
+      {"h\r\n01 02 03\r\n04 05 06\r\n", two}, {"h\n01 02 03\n04 05 06\n", two},
+      {"h\r01 02 03\r04 05 06\r", two}, {"", {}},
   };
   for (const auto& [text, colours] : rows) EXPECT_EQ(parseVplText(text), colours) << text;
   std::string many = "h\n";

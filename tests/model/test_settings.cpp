@@ -84,6 +84,9 @@ TEST_F(Settings, EveryKeyMissingEmptyOrHoldingNoNumberLoadsItsDocumentedValue) {
     return load(text);
   };
   const std::vector<std::string> complete = loadWith(nullptr, std::nullopt);
+  ProgramState applied;  // the settings dialog hands back the first 12 and applies each
+  ApplyEditableSettings(applied, EditableSettingsOf(a.st));
+  EXPECT_TRUE(std::equal(complete.begin(), complete.begin() + 12, loaded(applied).begin()));
   for (size_t i = 0; i < keys.size(); ++i) {
     const Key& key = keys[i];
     const std::pair<std::optional<std::string>, std::string> forms[] = {

@@ -84,8 +84,6 @@ TEST(MapRedraw, ATileEditLeavesTheMapAsAFullRedrawWouldAndRepaintsOnlyTheCellsIt
     const QRect repainted = a->frm.picMap.takeDirty();
     RedrawMap(*a);
     EXPECT_TRUE(partial == a->frm.picMap.image()) << size.width();
-    if (small) {
-      EXPECT_EQ(repainted, QRect(32, 16, 650 - 32, 405 - 16));
-    }
+    EXPECT_TRUE(!small || repainted == QRect(32, 16, 650 - 32, 405 - 16));
   }
 }

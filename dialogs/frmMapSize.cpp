@@ -159,8 +159,8 @@ void frmMapSize::cmdOK_Click() {
   accept();
 }
 
+// MsgResult still holds the 2 (Cancel) the dialog opened with: only OK changes it.
 void frmMapSize::cmdCancel_Click() {
-  a_.st.MsgResult = 2;
   closingByCode_ = true;
   QDialog::reject();
 }

@@ -23,7 +23,6 @@ QSlider* makeSlider(QWidget* parent, int x, int y, int maximum) {
   auto* s = new QSlider(Qt::Horizontal, parent);
   s->setGeometry(x, y, 145, 25);
   s->setRange(0, maximum);
-  s->setSingleStep(1);
   s->setPageStep(5);
   return s;
 }

@@ -171,8 +171,9 @@ TEST(KeyTranslation, LettersFollowTheLayoutAndWithXkbScanCodesOtherKeysTheirUsPl
   // Keypad keys keep their own codes everywhere, not those of the main keys of the same sign.
   const auto pad = Qt::KeypadModifier;
   EXPECT_EQ(std::tuple(code(Qt::Key_Asterisk, 63, true, pad), code(Qt::Key_Minus, 0, false, pad),
-                       code(Qt::Key_Slash, 106, true, pad), code(Qt::Key_5, 84, true, pad)),
-            std::tuple(106, 109, 111, 101));
+                       code(Qt::Key_Slash, 106, true, pad), code(Qt::Key_5, 84, true, pad),
+                       code(Qt::Key_Plus, 86, true, pad)),
+            std::tuple(106, 109, 111, 101, 107));
 }
 
 TEST_F(MainWindow, KeysActOnReleaseOnceWhicheverWidgetHasTheFocusAndNeverOnAutoRepeat) {

@@ -76,13 +76,14 @@ TEST_F(TileEditorWindow, TheButtonsTransformTheTile) {
   const Rows full = {0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF};
   struct Case { const char* button; int presses; Rows before, after; };
   for (const Case& c : {Case{"cmdRotate", 1, {0x01}, {0x80}},  // top-right to top-left
-                        Case{"cmdRotate", 4, odd, odd}, Case{"cmdInvert", 1, {}, full},
+                        Case{"cmdRotate", 4, odd, odd}, Case{"cmdInvert", 2, odd, odd},
                         Case{"cmdMirrorX", 1, {0x80, 0x40}, {0x01, 0x02}},
                         Case{"cmdMirrorY", 1, {0xFF}, {0, 0, 0, 0, 0, 0, 0, 0xFF}},
                         Case{"cmdTileDown", 1, {0, 0, 0, 0, 0, 0, 0, 0xFF}, {0xFF}},
                         Case{"cmdTileUp", 1, {0xFF}, {0, 0, 0, 0, 0, 0, 0, 0xFF}},
                         Case{"cmdTileLeft", 1, {0x80, 0x80}, {0x01, 0x01}},
                         Case{"cmdTileRight", 1, {0x81, 0x01}, {0xC0, 0x80}},
+                        Case{"cmdInvert", 1, {}, full},
                         Case{"cmdTileUp", 8, odd, odd}, Case{"cmdTileLeft", 8, odd, odd},
                         Case{"cmdTileDown", 8, odd, odd}, Case{"cmdTileRight", 8, odd, odd}}) {
     setTile(kTile, c.before, 5);
@@ -114,8 +115,7 @@ TEST_F(TileEditorWindow, DeleteTileThenTileUndoRestoresTheTileAndSwapsTheTwoButt
   press("cmdClear");
   EXPECT_TRUE(sheetRows(kTile) == Rows{} && !enabled("cmdClear"));
   press("cmdUndo");
-  EXPECT_EQ(sheetRows(kTile), (Rows{0x18, 0x3C}));
-  EXPECT_TRUE(enabled("cmdClear") && !enabled("cmdUndo"));
+  EXPECT_TRUE((sheetRows(kTile) == Rows{0x18, 0x3C}) && enabled("cmdClear") && !enabled("cmdUndo"));
   press("cmdClear");
   press("cmdMirrorY");  // mirrors the deleted tile, not the one it was
   EXPECT_EQ(sheetRows(kTile), Rows{});

@@ -156,7 +156,7 @@ TEST_F(TileEditorWindow, AfterRandomFillPicksAnEditChangesOnlyTheLastPickedTile)
   clickBox(0, 0);
   EXPECT_EQ(TilesetToBytes(app()), expected);
   auto colours = st().Colormap;
-  colours[2 + 13] = 7;
-  press("picColor(7)");
+  colours[2 + 13] = 1;  // the first swatch after the background
+  press("picColor(1)");
   EXPECT_TRUE(st().Colormap == colours && TilesetToBytes(app()) == expected);
 }

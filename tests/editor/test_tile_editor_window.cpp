@@ -144,19 +144,19 @@ TEST_F(TileEditorWindow, AClickQueuedOnTheSheetWaitsUntilTheShiftIsCommitted) {
   EXPECT_EQ(std::pair(TileUnder(frm().shpTileSelected), sheetRows(9)), std::pair(9, Rows{}));
 }
 
-// Picks move the selection: the next edit must land on the last picked tile alone.
+// Picks move the selection: the next edits must land on the last picked tile alone.
 TEST_F(TileEditorWindow, AfterRandomFillPicksAnEditChangesOnlyTheLastPickedTile) {
   setTile(kTile, {0x18, 0x3C}, 5);  // in the editor before the picks
-  setTile(13, {0, 0x42}, 2);
+  setTile(13, {}, 2);  // empty: only the swatch can give the box painted next its colour
   selectTile(kTile);
   keys(Qt::Key_X);
   for (int t : {11, 12, 13}) selectTile(t);
   Bytes expected = TilesetToBytes(app());
   expected[8 * 13] = 0x80;
-  clickBox(0, 0);
-  EXPECT_EQ(TilesetToBytes(app()), expected);
   auto colours = st().Colormap;
   colours[2 + 13] = 1;  // the first swatch after the background
   press("picColor(1)");
+  clickBox(0, 0);
   EXPECT_TRUE(st().Colormap == colours && TilesetToBytes(app()) == expected);
+  EXPECT_EQ(frm().picTileView.pixel(16 * 13, 0), color(1));
 }

@@ -349,7 +349,6 @@ void frmMain::wirePictures() {
   controls_["picMap"] = picMap_;
   controls_["picZoom"] = picZoom_;
   controls_["picTileView"] = picTileView_;
-  rf->raise();
 }
 
 void frmMain::buildStatusBar() {

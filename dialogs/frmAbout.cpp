@@ -74,7 +74,6 @@ std::array<std::string, 24> CreditLines() {
 }
 
 frmAbout::frmAbout(QWidget* parent) : QDialog(parent), background_(CreditsBackground()) {
-  setWindowTitle(QString());
   setFixedSize(530, 273);
 
   auto* area = new ScrollArea(&background_, this);

@@ -23,7 +23,6 @@ QSlider* makeSlider(QWidget* parent, int x, int y, int maximum) {
   auto* s = new QSlider(Qt::Horizontal, parent);
   s->setGeometry(x, y, 145, 25);
   s->setRange(0, maximum);
-  s->setSingleStep(1);
   s->setPageStep(5);
   return s;
 }
@@ -159,8 +158,8 @@ void frmMapSize::cmdOK_Click() {
   accept();
 }
 
+// MsgResult still holds the 2 (Cancel) the dialog opened with: only OK changes it.
 void frmMapSize::cmdCancel_Click() {
-  a_.st.MsgResult = 2;
   closingByCode_ = true;
   QDialog::reject();
 }

@@ -125,7 +125,6 @@ frmSettings::frmSettings(App& a, QWidget* parent) : QDialog(parent), a_(a) {
     QSlider* s = new QSlider(Qt::Horizontal, frame5);
     s->setGeometry(104, y, 292, 20);
     s->setRange(0, 100);
-    s->setSingleStep(1);
     s->setPageStep(5);
     sliders_[size_t(i)] = s;
     connect(s, &QSlider::valueChanged, this, [this, i] {

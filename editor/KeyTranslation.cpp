@@ -101,8 +101,8 @@ int FromKeypadKey(int key) {
   return Lookup(kKeypadKeys, key);
 }
 
+// Letters never come here: TranslateKeyEvent takes them first.
 int FromQtKey(int key) {
-  if (key >= Qt::Key_A && key <= Qt::Key_Z) return key;
   if (key >= Qt::Key_0 && key <= Qt::Key_9) return key;
   if (key >= Qt::Key_F1 && key <= Qt::Key_F24) return kF1 + (key - Qt::Key_F1);
   return Lookup(kQtKeys, key);

@@ -156,7 +156,6 @@ void frmMain::buildControls() {
   connect(cmdLeft_, &QToolButton::clicked, this, [this] { run([&] { cmdLeft_Click(a_); }); });
   connect(cmdHome_, &QToolButton::clicked, this, [this] { run([&] { cmdHome_Click(a_); }); });
   for (QScrollBar* bar : {scrVert_, scrHorz_}) {
-    bar->setSingleStep(1);
     bar->setPageStep(1);
     // A dragged thumb moves the map once, when it is let go.
     bar->setTracking(false);
@@ -350,7 +349,6 @@ void frmMain::wirePictures() {
   controls_["picMap"] = picMap_;
   controls_["picZoom"] = picZoom_;
   controls_["picTileView"] = picTileView_;
-  rf->raise();
 }
 
 void frmMain::buildStatusBar() {

@@ -72,7 +72,7 @@ class frmMain : public QMainWindow, public WindowHost {
     std::string name, parent;
     QAction* action = nullptr;
     QMenu* menu = nullptr;  // submenus and top menus
-    bool separator = false, recentFile = false;
+    bool separator, recentFile;
   };
 
   void buildControls();

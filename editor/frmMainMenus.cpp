@@ -179,11 +179,8 @@ void frmMain::buildMenus() {
   const std::map<std::string, Command> commands = menuCommands();
   menuBar()->setNativeMenuBar(false);
   for (const MenuDef& d : menuTable()) {
-    MenuNode node;
-    node.name = d.name;
-    node.parent = d.parent;
-    node.separator = d.caption == "-";
-    node.recentFile = isRecentFileItem(d.name);
+    MenuNode node{.name = d.name, .parent = d.parent, .separator = d.caption == "-",
+                  .recentFile = isRecentFileItem(d.name)};
     QMenu* parentMenu = d.parent.empty() ? nullptr : menuNodes_[menuIndex_.at(d.parent)].menu;
     if (d.submenu) {
       node.menu = parentMenu ? parentMenu->addMenu(QString::fromStdString(d.caption))

@@ -83,9 +83,9 @@ struct ProgramState {
   // The Enabled states Ctrl+X found: the random fill's end puts them back
   // rather than enabling what the zoom had disabled.
   struct EnabledStates {
-    bool mnuFile = true, mnuEdit = true, mnuOptions = true, picMap = true;
+    bool mnuFile, mnuEdit, mnuOptions, picMap;
   };
-  EnabledStates EnabledBeforeRandomFill;
+  EnabledStates EnabledBeforeRandomFill{};
   std::array<int32_t, 64> TilePixels{};      // pixel (x, y) at x + 8 y
   std::array<int32_t, 64> TilePixelsTemp{};
   int16_t SavedCursorWidth = 0, SavedCursorHeight = 0;

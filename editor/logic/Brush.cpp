@@ -14,7 +14,6 @@ void SelectSingleTile(App& a, int tile) {
   sel.left = kCell * (tile % kSheetCols);
   sel.width = kCell;
   sel.height = kCell;
-  sel.visible = true;
   st.TileBrushMaxX = 0;
   st.TileBrushMaxY = 0;
   st.TileBrush.assign(1, uint8_t(tile));

@@ -76,7 +76,6 @@ void TypeTile(App& a, int tile) {
     st.DatamapAt(col, row) = uint8_t(TileUnder(f.shpTileSelected));
   cur.left += kCell;
   if (cur.left >= f.picMap.width()) cur.left = f.picMap.width() - kCell;
-  f.picMap.refresh();
 }
 
 void ToggleHoverPreview(App& a) {
@@ -108,7 +107,6 @@ void PasteAtMouse(App& a) {
   if (!a.st.MapBufferValid) return;
   PushUndo(a);
   PasteBuffer(a);
-  a.frm.picMap.refresh();
 }
 
 void StartRandomFill(App& a) {
@@ -200,6 +198,5 @@ void EndRandomFill(App& a) {
   FillMapArea(a, 2);
   RestoreAfterRandomFill(a);
   a.frm.picRandFillVisible = false;
-  a.frm.picMap.refresh();
   a.st.RandomFillStep = 0;
 }

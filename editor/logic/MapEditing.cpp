@@ -221,8 +221,6 @@ void MoveCursor(App& a, Shape& shape, int shift, float& x, float& y, int view) {
 
   st.MouseCellX = SnapToCell(x);
   st.MouseCellY = SnapToCell(y);
-  st.SelEndX = int16_t(st.MouseCellX + kCell);
-  st.SelEndY = int16_t(st.MouseCellY + kCell);
   shape.top = st.MouseCellY;
   shape.left = st.MouseCellX;
   shape.borderColor = kRed;

@@ -54,7 +54,6 @@ void SelectCursorBlock(App& a) {
   f.shpTileSelected.left = left;
   f.shpTileSelected.width = w;
   f.shpTileSelected.height = h;
-  f.shpTileSelected.visible = true;
 
   f.picTileSelected.resize(w, h);
   ClearTilePicture(a, f.picTileSelected);

@@ -111,7 +111,7 @@ TEST_F(Dialogs, SaveKeepsEachRowApartAndAppliesEverythingAtOnceEvenWhenTheWriteF
   dlg.show();
   prompts.answerColor(true, 0x00FF00).answerMsgBox(vbOK);
   dlg.cmdBorder()->click();
-  dlg.Slider1(2)->setValue(100);
+  QTest::keyClick(dlg.Slider1(2), Qt::Key_PageUp);
   QTest::mouseClick(dlg.resetLabel(2), Qt::LeftButton);
   {
     LockedFolder locked(folder.dir());
@@ -124,7 +124,7 @@ TEST_F(Dialogs, SaveKeepsEachRowApartAndAppliesEverythingAtOnceEvenWhenTheWriteF
   const MainForm& f = frm();
   EXPECT_EQ(std::tuple(st().RandomFill, st().MapsDir, st().TilesDir, st().SelectColor,
                        f.shpMapSelected.borderColor, f.shpTileSelected.borderColor),
-            std::tuple(std::array<int16_t, 4>{0, 0, 100, 0}, " ", "/home/u/tiles/", 0x00FF00,
+            std::tuple(std::array<int16_t, 4>{0, 70, 25, 5}, " ", "/home/u/tiles/", 0x00FF00,
                        0x00FF00, 0x00FF00));
 
   frmSettings again(app());  // "Load Defaults" applies at once; Cancel neither writes nor repaints
@@ -162,12 +162,16 @@ TEST_F(Dialogs, CtrlRFollowsTheSliderRestoresABadSizeAndOkResizesRoundedAfterTak
     QTest::keyClick(dlg.sldWidth(), Qt::Key_Left);  // the box follows the slider's every step
     dlg.txtHeight()->setText("129");  // back to 128, selected, under the message
     LooksAsBefore(&dlg, "map-size");
-    dlg.txtWidth()->setText("13.5");
+    QTest::keyClick(dlg.sldWidth(), Qt::Key_PageDown);  // a page is 5 columns
+    EXPECT_EQ(dlg.txtWidth()->text(), "250");
+    QFocusEvent back(QEvent::FocusIn, Qt::ActiveWindowFocusReason);  // typing replaces the text
+    QApplication::sendEvent(dlg.txtWidth(), &back);
+    QTest::keyClicks(dlg.txtWidth(), "13.5");
     dlg.cmdOK()->click();
   });
   keys(Qt::Key_R);
-  EXPECT_EQ(std::pair(int(st().MapWidthByte), map()->size()),
-            std::pair(12, QSize(13 * 16, 128 * 16)));
+  EXPECT_EQ(std::tuple(int(st().MapWidthByte), int(st().MapHeightByte), map()->size()),
+            std::tuple(12, 127, QSize(13 * 16, 128 * 16)));
 }
 
 TEST_F(Dialogs, HelpCreditsScrollsHalfAPixelATickRoundedToEvenAndStartsAgainOnTick2147) {

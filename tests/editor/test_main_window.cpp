@@ -1,11 +1,13 @@
-#include <QFile>
 #include <QKeyEvent>
+#include <QLabel>
+#include <QMenu>
 #include <QScrollBar>
 #include <QStyleOptionSlider>
 #include <QWindow>
 
 #include "dialogs/frmMapSize.h"
 #include "editor/KeyTranslation.h"
+#include "model/RecentFiles.h"
 #include "model/SettingsPath.h"
 #include "platform/IniFile.h"
 #include "window_fixture.h"
@@ -35,14 +37,26 @@ QPoint partOf(QWidget* w, QStyle::SubControl part) {
 
 }  // namespace
 
-// A path's "&" is no mnemonic.
-TEST_F(MainWindow, RecentItemsShowTheirPathsAmpersandsToo) {
-  MenuItem& item = app().frm.menu("mnuTILEMRU(0)");
-  item.caption = "/maps/R&D.prg";
-  item.visible = true;
-  w->sync();
-  EXPECT_TRUE(w->action("mnuTILEMRU(0)")->isVisible());
-  EXPECT_EQ(w->action("mnuTILEMRU(0)")->text(), "/maps/R&&D.prg");
+// A left click on a document's label pops up its menu; a press let go off the label, nothing.
+TEST_F(MainWindow, ALeftClickOnADocumentLabelPopsUpItsMenu) {
+  std::string popped, lines;  // as the user sees them: "-" a line, a path's "&" no mnemonic
+  const auto click = [&](const char* label, QPoint at) {
+    QMetaObject::invokeMethod(qApp, [&] {  // runs once the menu is up, if one pops up
+      QWidget* menu = QApplication::activePopupWidget();
+      for (QAction* a : menu ? menu->actions() : QList<QAction*>())
+        if (a->isVisible()) popped += a->isSeparator() ? "-|" : a->iconText().toStdString() + "|";
+      if (menu) menu->close();
+    }, Qt::QueuedConnection);
+    QTest::mousePress(w->control(label), Qt::LeftButton, Qt::NoModifier, QPoint(2, 2));
+    QTest::mouseRelease(w->control(label), Qt::LeftButton, Qt::NoModifier, at);
+    QApplication::processEvents();
+  };
+  AddMRU(app(), kDatatype, "/maps/R&D.prg");
+  click("lblMapName", QPoint(-9, 9));
+  click("lblTYPEName", QPoint(2, 2));
+  EXPECT_EQ(popped, "New|Load|Export|Save|Save As|-|/maps/R&D.prg|");
+  for (QAction* a : w->menuByName("mnuFile")->actions()) lines += a->isSeparator() ? '-' : 'x';
+  EXPECT_EQ(lines, "xxxxx-x-x");  // Project to Colormap, Load Palette, Exit
 }
 
 // A shortcut's key or a menu item reaches its own command, named by its first prompt or its
@@ -76,9 +90,9 @@ TEST_F(MainWindow, EveryShortcutAndMenuItemRunsItsOwnCommand) {
     else
       QTest::keySequence(w.get(), QKeySequence(trigger));
     std::string seen = prompts.shown().empty() ? "" : prompts.shown().front().text;
-    for (auto [on, mark] : {std::pair{st().UndoLevel != 0, " typed"},
-                            {!st().DatamapHasFile, " untied"}, {st().DatatypeMode, " datatypes"},
-                            {st().IdentifyMode, " identify"}, {!w->isVisible(), " closed"}})
+    for (auto [on, mark] : {std::pair{st().UndoLevel != 0, " typed"}, {!w->isVisible(), " closed"},
+                            {!st().DatamapHasFile, " untied"}, {st().IdentifyMode, " identify"},
+                            {w->control("Frame1")->isHidden(), " datatypes"}})
       if (on) seen += mark;
     if (w->windowTitle() != title) seen += w->windowTitle().toStdString().substr(17);
     EXPECT_EQ(seen, effect) << trigger;
@@ -100,7 +114,9 @@ TEST_F(RealWindow, ADragPaintsWithOneSnapshotAndTwelveUndosAfterFourteenPressesG
   Click(sheet(), Cell(1, 2));  // tile 65
   Drag(map(), Qt::LeftButton, Cell(3, 2), Cell(5, 2));
   EXPECT_EQ(std::tuple(st().DatamapAt(3, 2), st().DatamapAt(5, 2), st().DatamapAt(6, 2),
-                       st().UndoLevel), std::tuple(65, 65, 0, 1));
+                       st().UndoLevel, UpToDate(map())), std::tuple(65, 65, 0, 1, true));
+  const QList<QLabel*> panel = w->statusBarWidget()->findChildren<QLabel*>();  // the mouse's cell
+  EXPECT_EQ(panel[0]->text() + " " + panel[1]->text(), "X = 6 Y = 3");
   CellArray afterSecond{};  // the drag was the first of fourteen presses
   for (int k = 0; k < 13; ++k) {
     Click(map(), Cell(k, 3));
@@ -129,36 +145,34 @@ TEST_F(RealWindow, ARightDragCopiesABlockAndCtrlLeftPastesItInTheSameShape) {
   RedrawMap(app());
   Drag(map(), Qt::RightButton, Cell(9, 5), Cell(7, 6), Cell(4, 9));  // 3 x 2, grown past first
   EXPECT_TRUE(UpToDate(map()));  // no larger edge of the frame stays on screen
-  Click(map(), Cell(20, 30), Qt::ControlModifier);
+  Click(map(), Cell(20, 30), Qt::ControlModifier);  // the cursor takes the block's shape too
   EXPECT_EQ(std::tuple(st().DatamapAt(20, 30), st().DatamapAt(22, 31), st().DatamapAt(23, 31),
-                       st().DatamapAt(20, 32), st().UndoLevel),
-            std::tuple(7 + 7 * 5, 9 + 7 * 6, 0, 0, 1));
+                       st().DatamapAt(20, 32), st().UndoLevel, frm().shpMapCursor.height),
+            std::tuple(7 + 7 * 5, 9 + 7 * 6, 0, 0, 1, 32));
   EXPECT_TRUE(ShowsTile(frm().picMap, 352, 496, 51) && ShowsTile(frm().picMap, 368, 496, 0));
 }
 
 TEST(KeyTranslation, LettersFollowTheLayoutAndWithXkbScanCodesOtherKeysTheirUsPlace) {
   // A German layout prints '"' on Shift+2; codes XKB does not know go by the key.
-  auto code = [](int key, quint32 scan, bool xkb) {
-    return TranslateKeyEvent(QKeyEvent(QEvent::KeyRelease, key, {}, scan, 0, 0), xkb).keyCode;
+  auto code = [](int key, quint32 scan, bool xkb, Qt::KeyboardModifiers mods = {}) {
+    return TranslateKeyEvent(QKeyEvent(QEvent::KeyRelease, key, mods, scan, 0, 0), xkb).keyCode;
   };
   EXPECT_EQ(std::tuple(code(Qt::Key_QuoteDbl, 11, true), code(Qt::Key_QuoteDbl, 11, false),
                        code(Qt::Key_A, 8, true)), std::tuple(50, 222, 65));
   // AZERTY: A on the US Q key, M on the US ; key, a comma on the US M key; a Cyrillic letter
-  // keeps its US place. US: the " of Shift+', the [ and ] keys.
+  // keeps its US place; Dvorak: a ; on the US Z key. US: " of Shift+', > of Shift+., [ and ].
   EXPECT_EQ(std::tuple(code(Qt::Key_A, 24, true), code(Qt::Key_M, 47, true),
                        code(Qt::Key_Comma, 58, true), code(Qt::Key_Z, 52, false),
                        code(0x0424, 38, true), code(Qt::Key_QuoteDbl, 48, true),
-                       code(Qt::Key_BracketLeft, 34, true), code(Qt::Key_BracketRight, 35, true)),
-            std::tuple(65, 77, 188, 90, 65, 222, 219, 221));
-  // Keypad keys keep their own codes on every platform, not those of the
-  // main keys that print the same character.
-  auto pad = [](int key, quint32 scan, bool xkb) {
-    return TranslateKeyEvent(QKeyEvent(QEvent::KeyRelease, key, Qt::KeypadModifier, scan, 0, 0),
-                             xkb).keyCode;
-  };
-  EXPECT_EQ(std::tuple(pad(Qt::Key_Asterisk, 63, true), pad(Qt::Key_Minus, 0, false),
-                       pad(Qt::Key_Slash, 106, true), pad(Qt::Key_5, 84, true)),
-            std::tuple(106, 109, 111, 101));
+                       code(Qt::Key_Greater, 60, true), code(Qt::Key_BracketLeft, 34, true),
+                       code(Qt::Key_BracketRight, 35, true), code(Qt::Key_Semicolon, 52, true)),
+            std::tuple(65, 77, 188, 90, 65, 222, 190, 219, 221, 186));
+  // Keypad keys keep their own codes everywhere, not those of the main keys of the same sign.
+  const auto pad = Qt::KeypadModifier;
+  EXPECT_EQ(std::tuple(code(Qt::Key_Asterisk, 63, true, pad), code(Qt::Key_Minus, 0, false, pad),
+                       code(Qt::Key_Slash, 106, true, pad), code(Qt::Key_5, 84, true, pad),
+                       code(Qt::Key_Plus, 86, true, pad)),
+            std::tuple(106, 109, 111, 101, 107));
 }
 
 TEST_F(MainWindow, KeysActOnReleaseOnceWhicheverWidgetHasTheFocusAndNeverOnAutoRepeat) {
@@ -197,7 +211,7 @@ TEST_F(MainWindow, KeysActOnReleaseOnceWhicheverWidgetHasTheFocusAndNeverOnAutoR
   for (int fill = 1; fill <= 2; ++fill) {
     MoveTo(map(), Cell(9, 9));
     click(Qt::Key_X, Qt::ControlModifier);
-    EXPECT_TRUE(prompt->isVisible() && prompt->isEnabled()) << fill;
+    EXPECT_TRUE(prompt->isVisible() && prompt->isEnabled() && frm().picFill1.isBlank()) << fill;
     for (int pick = 1; pick <= 3; ++pick) Click(sheet(), Cell(fill * 3 + pick, 0));
     EXPECT_TRUE(!prompt->isVisible() && map()->isEnabled()) << fill;
     const int tile = st().DatamapAt(9, 9);
@@ -266,10 +280,9 @@ TEST_F(MainWindow, ResizingLaysOutTheBarsAndTheFitZoomsFillTheViewportLeft) {
   auto geo = [&](const char* name) { return w->control(name)->geometry(); };
   w->resize(1121, 600 + w->centralWidget()->y());  // a client area of 1121 x 600
   QApplication::processEvents();
-  EXPECT_EQ(geo("scrVert"), QRect(1100, 16, 21, 394));
-  EXPECT_EQ(geo("scrHorz"), QRect(24, 410, 1077, 17));
-  EXPECT_EQ(geo("Frame2").y(), 600 - 153 - 20);
-  EXPECT_EQ(geo("picScroll").size(), QSize(1100, 411));
+  EXPECT_EQ(std::tuple(geo("scrVert"), geo("scrHorz"), geo("Frame2").y(), geo("picScroll").size()),
+            std::tuple(QRect(1100, 16, 21, 394), QRect(24, 410, 1077, 17), 600 - 153 - 20,
+                       QSize(1100, 411)));
   w->action("mnuZoomWidth")->trigger();
   EXPECT_EQ(w->control("picZoom")->size(), QSize(1100, 550));
   w->action("mnuZoomPage")->trigger();
@@ -278,8 +291,8 @@ TEST_F(MainWindow, ResizingLaysOutTheBarsAndTheFitZoomsFillTheViewportLeft) {
   w->resize(800, 100 + w->centralWidget()->y());
   QApplication::processEvents();
   EXPECT_EQ(std::tuple(geo("scrVert").height(), geo("picScroll").height(), geo("Frame2").y(),
-                       w->centralWidget()->width()), std::tuple(0, 17, 18, 1025));
-  EXPECT_EQ(geo("Frame4").right(), 1024);
+                       geo("cmdTop").right()), std::tuple(0, 17, 18, 1024));
+  EXPECT_EQ(std::pair(geo("Frame4").right(), geo("cmdHome").right()), std::pair(1024, 1024));
 }
 
 TEST_F(MainWindow, ThePlaceSizeAndStateSavedAtExitComeBackInTheNextWindow) {

@@ -50,27 +50,30 @@ TEST_F(TileEditorWindow, AClickOnTheGridReachesEveryPictureTheMapAndTheSavedFile
   EXPECT_EQ(fromQRgb(OnScreen(map()).pixel(16 * 3 + 5, 16 * 3 + 3)), green);
   EXPECT_EQ(frm().picTileData.pixel(8 * 1 + 2, 8 * 2 + 1), green);
   EXPECT_EQ(frm().picMap.pixel(4, 16 * 100 + 2), green);
-  // Any other button clears; only the press acts, never a move or the release.
+  // Other buttons clear; a press acts, not a move, a release or a double click's second press.
   clickBox(0, 0, Qt::RightButton);
   clickBox(7, 0, Qt::MiddleButton);
-  QTest::mousePress(grid(), Qt::LeftButton, Qt::NoModifier, QPoint(16 * 4 + 8, 16 * 4 + 8));
+  QTest::mousePress(grid(), Qt::LeftButton, Qt::NoModifier, QPoint(65, 65));  // box (4, 4)
   MoveTo(grid(), QPoint(16 * 5 + 8, 16 * 4 + 8), Qt::LeftButton);
-  QTest::mouseRelease(grid(), Qt::LeftButton, Qt::NoModifier, QPoint(16 * 6 + 8, 16 * 4 + 8));
+  QTest::mouseRelease(grid(), Qt::LeftButton, Qt::NoModifier, QPoint(65, 65));
+  QTest::mouseDClick(grid(), Qt::LeftButton, Qt::NoModifier, QPoint(65, 65));
+  press("cmdUndo");  // takes the whole click back
+  EXPECT_TRUE(UpToDate(grid()));
 
   ASSERT_TRUE(SaveTileset(app(), path("t.prg")) && SaveTileset(app(), path("t.chr")));
   const Bytes prg = readBytes(path("t.prg")), chr = readBytes(path("t.chr"));
   ASSERT_EQ(prg.size() + chr.size(), 2050u + 2048u);
-  const Bytes tile{0x00, 0x20, 0, 0, 0x08, 0, 0, 0};
+  const Bytes tile{0x00, 0x20, 0, 0, 0, 0, 0, 0};
   EXPECT_EQ(Bytes(prg.begin() + 2 + 8 * kTile, prg.begin() + 10 + 8 * kTile), tile);
   EXPECT_EQ(Bytes(chr.begin() + 8 * kTile, chr.begin() + 8 * kTile + 8), tile);
 }
 
 TEST_F(TileEditorWindow, TheButtonsTransformTheTile) {
-  const Rows corner = {0xC0, 0x80, 0, 0, 0, 0, 0, 0x01};  // looks different every way round
+  const Rows odd = {0xC0, 0x80, 0, 0, 0, 0, 0, 0x01};  // looks different every way round
   const Rows full = {0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF};
   struct Case { const char* button; int presses; Rows before, after; };
   for (const Case& c : {Case{"cmdRotate", 1, {0x01}, {0x80}},  // top-right to top-left
-                        Case{"cmdRotate", 4, corner, corner},
+                        Case{"cmdRotate", 4, odd, odd}, Case{"cmdInvert", 2, odd, odd},
                         Case{"cmdMirrorX", 1, {0x80, 0x40}, {0x01, 0x02}},
                         Case{"cmdMirrorY", 1, {0xFF}, {0, 0, 0, 0, 0, 0, 0, 0xFF}},
                         Case{"cmdTileDown", 1, {0, 0, 0, 0, 0, 0, 0, 0xFF}, {0xFF}},
@@ -78,10 +81,8 @@ TEST_F(TileEditorWindow, TheButtonsTransformTheTile) {
                         Case{"cmdTileLeft", 1, {0x80, 0x80}, {0x01, 0x01}},
                         Case{"cmdTileRight", 1, {0x81, 0x01}, {0xC0, 0x80}},
                         Case{"cmdInvert", 1, {}, full},
-                        Case{"cmdTileDown", 8, corner, corner},
-                        Case{"cmdTileUp", 8, corner, corner},
-                        Case{"cmdTileLeft", 8, corner, corner},
-                        Case{"cmdTileRight", 8, corner, corner}}) {
+                        Case{"cmdTileUp", 8, odd, odd}, Case{"cmdTileLeft", 8, odd, odd},
+                        Case{"cmdTileDown", 8, odd, odd}, Case{"cmdTileRight", 8, odd, odd}}) {
     setTile(kTile, c.before, 5);
     selectTile(kTile);
     press(c.button, c.presses);
@@ -109,11 +110,9 @@ TEST_F(TileEditorWindow, DeleteTileThenTileUndoRestoresTheTileAndSwapsTheTwoButt
   selectTile(kTile);
   EXPECT_FALSE(enabled("cmdUndo"));
   press("cmdClear");
-  EXPECT_EQ(sheetRows(kTile), Rows{});
-  EXPECT_FALSE(enabled("cmdClear"));
+  EXPECT_TRUE(sheetRows(kTile) == Rows{} && !enabled("cmdClear"));
   press("cmdUndo");
-  EXPECT_EQ(sheetRows(kTile), (Rows{0x18, 0x3C}));
-  EXPECT_TRUE(enabled("cmdClear") && !enabled("cmdUndo"));
+  EXPECT_TRUE((sheetRows(kTile) == Rows{0x18, 0x3C}) && enabled("cmdClear") && !enabled("cmdUndo"));
   press("cmdClear");
   press("cmdMirrorY");  // mirrors the deleted tile, not the one it was
   EXPECT_EQ(sheetRows(kTile), Rows{});
@@ -139,23 +138,22 @@ TEST_F(TileEditorWindow, AClickQueuedOnTheSheetWaitsUntilTheShiftIsCommitted) {
   press("cmdTileDown");
   EXPECT_EQ(sheetRows(kTile), (Rows{0xFF}));
   QCoreApplication::processEvents();
-  EXPECT_EQ(TileUnder(frm().shpTileSelected), 9);
-  EXPECT_EQ(sheetRows(9), Rows{});
+  EXPECT_EQ(std::pair(TileUnder(frm().shpTileSelected), sheetRows(9)), std::pair(9, Rows{}));
 }
 
-// Picks move the selection: the next edit must land on the last picked tile alone.
+// Picks move the selection: the next edits must land on the last picked tile alone.
 TEST_F(TileEditorWindow, AfterRandomFillPicksAnEditChangesOnlyTheLastPickedTile) {
   setTile(kTile, {0x18, 0x3C}, 5);  // in the editor before the picks
-  setTile(13, {0, 0x42}, 2);
+  setTile(13, {}, 2);  // empty: only the swatch can give the box painted next its colour
   selectTile(kTile);
   keys(Qt::Key_X);
   for (int t : {11, 12, 13}) selectTile(t);
   Bytes expected = TilesetToBytes(app());
   expected[8 * 13] = 0x80;
-  clickBox(0, 0);
-  EXPECT_EQ(TilesetToBytes(app()), expected);
   auto colours = st().Colormap;
-  colours[2 + 13] = 7;
-  press("picColor(7)");
+  colours[2 + 13] = 1;  // the first swatch after the background
+  press("picColor(1)");
+  clickBox(0, 0);
   EXPECT_TRUE(st().Colormap == colours && TilesetToBytes(app()) == expected);
+  EXPECT_EQ(frm().picTileView.pixel(16 * 13, 0), color(1));
 }

@@ -19,12 +19,12 @@
 inline QPoint Cell(int col, int row) { return QPoint(16 * col + 7, 16 * row + 7); }
 
 // A move event of its own: QTest's only moves the cursor, silent when it is there already.
-inline void MoveTo(QWidget* v, QPoint p, Qt::MouseButtons held = Qt::NoButton) {
-  QMouseEvent move(QEvent::MouseMove, p, v->mapToGlobal(p), Qt::NoButton, held, Qt::NoModifier);
+inline void MoveTo(QWidget* v, QPoint p, Qt::MouseButtons held = {}, Qt::KeyboardModifiers m = {}) {
+  QMouseEvent move(QEvent::MouseMove, p, v->mapToGlobal(p), Qt::NoButton, held, m);
   QApplication::sendEvent(v, &move);
 }
 inline void Click(QWidget* v, QPoint p, Qt::KeyboardModifiers mods = Qt::NoModifier) {
-  MoveTo(v, p);
+  MoveTo(v, p, {}, mods);
   QTest::mouseClick(v, Qt::LeftButton, mods, p);
 }
 inline void Drag(QWidget* v, Qt::MouseButton b, QPoint from, QPoint to, QPoint via = {-1, -1}) {

@@ -2,6 +2,7 @@
 #include <QLabel>
 #include <QMenu>
 #include <QScrollBar>
+#include <QStatusBar>
 #include <QStyleOptionSlider>
 #include <QWindow>
 

@@ -562,8 +562,6 @@ void frmMain::CloseWindow() { close(); }
 
 void frmMain::OpenUrl(const std::string& url) { QDesktopServices::openUrl(QUrl(q(url))); }
 
-void frmMain::FocusMap() { picMap_->setFocus(); }
-
 ListHit frmMain::DatatypeItemFromPoint(int x, int y) const {
   return ListBoxItemFromPoint(*lstDatatypes_, QPoint(x, y));
 }

@@ -51,7 +51,6 @@ class frmMain : public QMainWindow, public WindowHost {
   void ShowCreditsBox() override;
   void CloseWindow() override;
   void OpenUrl(const std::string& url) override;
-  void FocusMap() override;
   ListHit DatatypeItemFromPoint(int x, int y) const override;
   WindowPlacement CurrentPlacement() const override;
   void ApplyPlacement(const WindowPlacement& p, bool geometryToo) override;

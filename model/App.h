@@ -30,7 +30,6 @@ class WindowHost {
   virtual void ShowCreditsBox() {}
   virtual void CloseWindow() {}
   virtual void OpenUrl(const std::string& /*url*/) {}
-  virtual void FocusMap() {}
   // The datatype list's hit test at a point in its client pixels; without a
   // list on screen every point lies outside.
   virtual ListHit DatatypeItemFromPoint(int /*x*/, int /*y*/) const { return {}; }

@@ -83,18 +83,13 @@ void ToggleHoverPreview(App& a) {
   MainForm& f = a.frm;
   st.HoverPreview = !st.HoverPreview;
   if (!st.HoverPreview) {
-    for (Picture* hover : {&f.picTileSelectedHover, &f.picMapBufferHover}) {
-      hover->visible = false;
-      hover->enabled = false;
-    }
+    f.picTileSelectedHover.visible = f.picMapBufferHover.visible = false;
     return;
   }
   CopyToHoverPreview(a, f.picTileSelectedHover, f.picTileSelected);
   CopyToHoverPreview(a, f.picMapBufferHover, f.picMapBuffer);
   f.picTileSelectedHover.visible = true;
-  f.picTileSelectedHover.enabled = true;
   f.picMapBufferHover.visible = false;
-  f.picMapBufferHover.enabled = false;
 }
 
 void Fill(App& a) {

@@ -105,12 +105,6 @@ void CopyCursorBlock(App& a) {
   f.shpMapCursor.borderColor = kRed;
 }
 
-void PressFromHover(App& a, Picture& hover, int button, int shift) {
-  hover.enabled = false;
-  a.host->FocusMap();
-  picMap_MouseDown(a, button, shift, a.st.LastMapX, a.st.LastMapY);
-}
-
 }  // namespace
 
 void PasteBuffer(App& a) {
@@ -150,27 +144,8 @@ void picMap_MouseMove(App& a, int button, int shift, float x, float y) {
 }
 
 void picMap_MouseUp(App& a, int button, int shift, float /*x*/, float /*y*/) {
-  if (a.st.HoverPreview) {
-    a.frm.picTileSelectedHover.visible = true;
-    a.frm.picTileSelectedHover.enabled = true;
-  }
+  if (a.st.HoverPreview) a.frm.picTileSelectedHover.visible = true;
   if (button == 2 && shift == 0 && !a.st.DatatypeMode) CopyCursorBlock(a);
-}
-
-void picTileSelectedHover_MouseDown(App& a, int button, int shift, float, float) {
-  PressFromHover(a, a.frm.picTileSelectedHover, button, shift);
-}
-
-void picTileSelectedHover_MouseUp(App& a, int, int, float, float) {
-  a.frm.picTileSelectedHover.enabled = true;
-}
-
-void picMapBufferHover_MouseDown(App& a, int button, int shift, float, float) {
-  PressFromHover(a, a.frm.picMapBufferHover, button, shift);
-}
-
-void picMapBufferHover_MouseUp(App& a, int, int, float, float) {
-  a.frm.picMapBufferHover.enabled = true;
 }
 
 void MoveCursor(App& a, Shape& shape, int shift, float& x, float& y, int view) {

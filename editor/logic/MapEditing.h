@@ -17,10 +17,6 @@ int16_t SnapToCell(float v);
 void picMap_MouseDown(App& a, int button, int shift, float x, float y);
 void picMap_MouseMove(App& a, int button, int shift, float x, float y);
 void picMap_MouseUp(App& a, int button, int shift, float x, float y);
-void picTileSelectedHover_MouseDown(App& a, int button, int shift, float x, float y);
-void picTileSelectedHover_MouseUp(App& a, int button, int shift, float x, float y);
-void picMapBufferHover_MouseDown(App& a, int button, int shift, float x, float y);
-void picMapBufferHover_MouseUp(App& a, int button, int shift, float x, float y);
 // view 1 tile sheet, 2 map; x and y are clamped in place.
 void MoveCursor(App& a, Shape& shape, int shift, float& x, float& y, int view);
 // The copied block's image and tile numbers at (MouseCellX, MouseCellY), as

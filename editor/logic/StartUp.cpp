@@ -74,10 +74,7 @@ void Form_Load(App& a, const std::string& commandLine) {
   f.statusPanel[1] = "Y = 1";
 
   st.HoverPreview = false;
-  for (Picture* hover : {&f.picMapBufferHover, &f.picTileSelectedHover}) {
-    hover->visible = false;
-    hover->enabled = false;
-  }
+  f.picMapBufferHover.visible = f.picTileSelectedHover.visible = false;
   f.picZoom.visible = false;
   for (Shape& marker : f.shpTilesUsed) marker.visible = false;
 
